@@ -30,7 +30,8 @@ case "$mode" in
 run)
     install_packages
     build build
-    exec build/bin/Ostrel
+    if [[ -x build/bin/Ostrel ]]; then exec build/bin/Ostrel; fi
+    echo "Built everything; the viewer itself is not there yet." 
     ;;
 test)
     install_packages
