@@ -1,0 +1,21 @@
+#pragma once
+
+// The three pictures of the main window, drawn from the colour core in sRGB.
+#include <QImage>
+
+constexpr int kLogoWidth = 60;
+constexpr int kLogoHeight = 60;
+constexpr int kHueWheelWidth = 128;
+constexpr int kHueWheelHeight = 115;
+constexpr int kLightnessWidth = 32;
+constexpr int kLightnessHeight = 256;
+
+// Selects sRGB in the colour core; call once before drawing.
+void SelectPictureColours();
+
+// Program logo, 60 x 60.
+QImage DrawLogo();
+// Hue wheel, 128 x 115: hue h at angle h counter-clockwise from the right round the centre.
+QImage DrawHueWheel();
+// Lightness scale, 32 x 256, light at the top.
+QImage DrawLightnessScale();

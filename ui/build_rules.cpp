@@ -1,0 +1,85 @@
+#include "ui/build_rules.h"
+
+#include "platform/ui/bitmaps.h"
+#include "platform/ui/user_interface.h"
+
+namespace {
+
+// The screen on which the windows were laid out.
+constexpr double kDesignScreenHeight = 1170.0;
+constexpr double kDesignScreenWidth = 1920.0;
+constexpr double kPercentScale = 0.01;
+
+constexpr int kResolutionAdjustment = 1500;
+constexpr int kMonitorHeight = 540;
+constexpr int kMonitorWidth = 533;
+constexpr int kPanelLeft = 531;
+constexpr int kPanelTop = 532;
+constexpr int kPanelWidth = 533;
+constexpr int kPanelHeight = 540;
+constexpr int kBitmapTextFormat102 = 102;
+
+float ScaleFactor(int screenSize, double designSize, int percent) {
+    return static_cast<float>(1.0 + ((screenSize / designSize - 1.0) * kPercentScale) * percent);
+}
+
+// Sizes follow the float32 factor, as the layout was tuned with it.
+int Scaled(int design, float factor) {
+    return static_cast<int>(static_cast<float>(design) * factor);
+}
+
+}  // namespace
+
+int SetPanelAttributes(int panel, std::span<const Setting> settings) {
+    for (const Setting& s : settings) {
+        if (const int r = SetPanelAttribute(panel, s.attribute, s.value); r < 0) return r;
+    }
+    return 0;
+}
+
+int SetCtrlAttributes(int panel, int control, std::span<const Setting> settings) {
+    for (const Setting& s : settings) {
+        if (const int r = SetCtrlAttribute(panel, control, s.attribute, s.value); r < 0) return r;
+    }
+    return 0;
+}
+
+int NewCtrlInto(int& global, int panel, int style, const char* label, int top, int left) {
+    global = NewCtrl(panel, style, label, top, left);
+    return global;
+}
+
+int LoadPicture(int panel, int control, const char* bitmapText, int& bitmap) {
+    if (const int r = GetUserBitmapFromText(bitmapText, kBitmapTextFormat102, &bitmap); r < 0) return r;
+    if (bitmap == 0) return 0;
+    if (const int r = SetCtrlBitmap(panel, control, 0, bitmap); r < 0) return r;
+    if (const int r = DiscardBitmap(bitmap); r < 0) return r;
+    bitmap = 0;
+    return 0;
+}
+
+PanelGeometry ScaledPanelGeometry(PanelGeometry design, int percent, int screenHeight, int screenWidth) {
+    if (percent == -1 || percent == 0) return design;
+    const float heightFactor = ScaleFactor(screenHeight, kDesignScreenHeight, percent);
+    const float widthFactor = ScaleFactor(screenWidth, kDesignScreenWidth, percent);
+    return {Scaled(design.top, heightFactor), Scaled(design.left, widthFactor),
+            Scaled(design.height, heightFactor), Scaled(design.width, widthFactor)};
+}
+
+int AdjustPanelToScreen(int panel, PanelGeometry design) {
+    int percent = 0;
+    if (const int r = GetSystemAttribute(kResolutionAdjustment, &percent); r < 0) return r;
+    if (percent == -1) percent = 0;
+    if (percent == 0) return 0;
+    int monitor = 0;
+    int screenHeight = 0;
+    int screenWidth = 0;
+    if (const int r = GetMonitorFromPanel(panel, &monitor); r < 0) return r;
+    if (const int r = GetMonitorAttribute(monitor, kMonitorHeight, &screenHeight); r < 0) return r;
+    if (const int r = GetMonitorAttribute(monitor, kMonitorWidth, &screenWidth); r < 0) return r;
+    const PanelGeometry scaled = ScaledPanelGeometry(design, percent, screenHeight, screenWidth);
+    if (const int r = SetPanelAttribute(panel, kPanelHeight, scaled.height); r < 0) return r;
+    if (const int r = SetPanelAttribute(panel, kPanelWidth, scaled.width); r < 0) return r;
+    if (const int r = SetPanelAttribute(panel, kPanelTop, scaled.top); r < 0) return r;
+    return SetPanelAttribute(panel, kPanelLeft, scaled.left);
+}

@@ -1,0 +1,41 @@
+#pragma once
+
+// What every window builder shares: attribute lists, the picture-loading rule and the
+// adjustment of a panel to the screen's resolution. Each function returns 0 (or a handle)
+// on success and otherwise the first negative result of a platform call, at once.
+#include <span>
+
+#include "platform/ui/attr_value.h"
+
+// One attribute setting of a list, applied in order.
+struct Setting {
+    int attribute;
+    AttrValue value;
+};
+
+// Top, left, height and width of a panel in pixels.
+struct PanelGeometry {
+    int top;
+    int left;
+    int height;
+    int width;
+};
+
+int SetPanelAttributes(int panel, std::span<const Setting> settings);
+int SetCtrlAttributes(int panel, int control, std::span<const Setting> settings);
+
+// Creates a control and stores its ID (or the negative code) in `global` before returning it.
+int NewCtrlInto(int& global, int panel, int style, const char* label, int top, int left);
+
+// Gives a picture control the image of a bitmap text. `bitmap` is the builder's one bitmap
+// handle: it holds the bitmap from its making until it is discarded, so that the builder's
+// error exit can free it when a call in between fails. A text that yields no image is no error.
+int LoadPicture(int panel, int control, const char* bitmapText, int& bitmap);
+
+// The design geometry scaled to a monitor: percent 0 (or -1, taken as 0) keeps it; the scale
+// factors are float32 and truncation goes toward zero.
+PanelGeometry ScaledPanelGeometry(PanelGeometry design, int percent, int screenHeight, int screenWidth);
+
+// Reads the resolution adjustment and, unless it is 0 or -1, the panel's monitor, and sets the
+// panel's height, width, top and left from its design geometry.
+int AdjustPanelToScreen(int panel, PanelGeometry design);

@@ -1,0 +1,259 @@
+#include "ui/main_panel.h"
+
+#include <array>
+
+#include "app/main_callbacks.h"
+#include "platform/ui/bitmaps.h"
+#include "platform/ui/user_interface.h"
+#include "ui/build_rules.h"
+#include "ui/colour_table.h"
+#include "ui/main_panel_pictures.h"
+#include "ui/menu_bar.h"
+
+int PANEL_RGBRING = 0;
+int PANEL_TABLE = 0;
+int PANEL_HOMEBUTTON = 0;
+int PANEL_LOGO = 0;
+int PANEL_COPYBUTTON = 0;
+int PANEL_PREVBUTTON = 0;
+int PANEL_PREV2BUTTON = 0;
+int PANEL_NEXT2BUTTON = 0;
+int PANEL_NEXTBUTTON = 0;
+int PANEL_HUEWHEEL = 0;
+int PANEL_HUE = 0;
+int PANEL_KBTTEXT = 0;
+int PANEL_LIGHTNESS = 0;
+int PANEL_BINARYSWITCH = 0;
+int PANEL_CHROMA = 0;
+
+namespace {
+
+constexpr PanelGeometry kDesign{21, 5, 780, 860};
+
+constexpr int kFaceColour = 0xECE9D8;
+constexpr int kTransparent = 0x1000000;
+constexpr int kButtonColour = 0xF0F0FF;
+
+constexpr int kTextMessage = 160;
+constexpr int kCommandButton = 205;
+constexpr int kBinarySwitch = 289;
+constexpr int kRing = 300;
+constexpr int kPicture = 480;
+
+constexpr const char* kMakerText =
+    "Kelbrant Farben GmbH\n"
+    "Bielefeld, Germany\n"
+    "www.kelbrant.example";
+
+// 501 constant name, 513 callback (when there is one), then 1020.
+int NameAndBind(int panel, int control, const char* name, CtrlCallbackPtr callback, int setting1020 = 0) {
+    if (const int r = SetCtrlAttribute(panel, control, 501, name); r < 0) return r;
+    if (callback != nullptr) {
+        if (const int r = SetCtrlAttribute(panel, control, 513, callback); r < 0) return r;
+    }
+    return SetCtrlAttribute(panel, control, 1020, setting1020);
+}
+
+int BuildRing(int panel) {
+    static constexpr std::array<const char*, 14> spaces{
+        "Adobe space", "Apple space", "CIE space",           "ColorMatch", "HDTV space",
+        "NTSC space",  "Pal/Secam",   "CGI space",           "SMPTE 240M", "SMPTE C",
+        "sRGB space",  "Wide Gammut", "No gamma sRGB space", "LDC space"};
+    if (const int r = NewCtrlInto(PANEL_RGBRING, panel, kRing, "RGB Space Representation", 746, 340); r < 0)
+        return r;
+    const int ring = PANEL_RGBRING;
+    if (const int r = NameAndBind(panel, ring, "RGBRING", ChangeColorSpaceCallback); r < 0) return r;
+    if (const int r = SetCtrlAttribute(panel, ring, 710, 1); r < 0) return r;
+    for (int i = 0; i < static_cast<int>(spaces.size()); ++i) {
+        if (const int r = InsertListItem(panel, ring, i, spaces[i], i); r < 0) return r;
+    }
+    const Setting look[] = {{550, kFaceColour},  {620, 1},        {640, 0x3333FF}, {672, 135}, {673, 15},
+                            {674, kTransparent}, {690, 0xFAFAFF}, {721, 10}};
+    if (const int r = SetCtrlAttributes(panel, ring, look); r < 0) return r;
+    if (const int r = DefaultCtrl(panel, ring); r < 0) return r;
+    const Setting place[] = {{533, 146}, {671, 729}, {670, 345}, {649, 1}, {700, 32}};
+    return SetCtrlAttributes(panel, ring, place);
+}
+
+// A 23 x 23 button whose label is one glyph of the "Webdings" font.
+int BuildGlyphButton(int panel, int& global, const char* glyph, int left, const char* name,
+                     CtrlCallbackPtr callback) {
+    if (const int r = NewCtrlInto(global, panel, kCommandButton, glyph, 744, left); r < 0) return r;
+    if (const int r = NameAndBind(panel, global, name, callback); r < 0) return r;
+    const Setting before[] = {{620, 1}, {642, "Webdings"}, {646, 14}, {732, 0}};
+    if (const int r = SetCtrlAttributes(panel, global, before); r < 0) return r;
+    if (const int r = DefaultCtrl(panel, global); r < 0) return r;
+    const Setting after[] = {{880, kButtonColour}, {881, 3}, {540, 23}, {533, 23}};
+    return SetCtrlAttributes(panel, global, after);
+}
+
+int BuildCopyButton(int panel) {
+    if (const int r = NewCtrlInto(PANEL_COPYBUTTON, panel, kCommandButton, "Copy", 744, 282); r < 0) return r;
+    const int button = PANEL_COPYBUTTON;
+    if (const int r = NameAndBind(panel, button, "COPYBUTTON", CopyChartCallback, 0x0F00); r < 0) return r;
+    const Setting before[] = {{620, 1}, {732, 0}};
+    if (const int r = SetCtrlAttributes(panel, button, before); r < 0) return r;
+    if (const int r = DefaultCtrl(panel, button); r < 0) return r;
+    const Setting after[] = {{880, kButtonColour}, {540, 23}, {533, 40}};
+    return SetCtrlAttributes(panel, button, after);
+}
+
+struct PictureLayout {
+    int top, left, height, width, labelTop, labelLeft;
+};
+
+int BuildPicture(int panel, int& global, const char* name, CtrlCallbackPtr callback, PictureLayout at,
+                 const char* bitmapText, int& bitmap) {
+    if (const int r = NewCtrlInto(global, panel, kPicture, "", at.top, at.left); r < 0) return r;
+    if (const int r = NameAndBind(panel, global, name, callback); r < 0) return r;
+    const Setting settings[] = {
+        {550, kFaceColour},  {620, 0},  {672, 9},         {673, 15},       {674, 0xFFFFFF},
+        {1290, 0},           {1292, 0}, {540, at.height}, {533, at.width}, {671, at.labelTop},
+        {670, at.labelLeft}, {649, 1}};
+    if (const int r = SetCtrlAttributes(panel, global, settings); r < 0) return r;
+    return LoadPicture(panel, global, bitmapText, bitmap);
+}
+
+struct TextLayout {
+    int top, left, height, width;
+    const char* text;
+    const char* font;
+    int pointSize;
+    int colour, background;
+    int setting861, setting700;
+};
+
+int BuildTextMessage(int panel, int& global, const char* name, CtrlCallbackPtr callback, TextLayout at,
+                     bool struckOut = false) {
+    if (const int r = NewCtrlInto(global, panel, kTextMessage, "", at.top, at.left); r < 0) return r;
+    if (const int r = NameAndBind(panel, global, name, callback); r < 0) return r;
+    const Setting font[] = {{620, 0}, {680, at.colour}, {682, at.font}, {686, at.pointSize}};
+    if (const int r = SetCtrlAttributes(panel, global, font); r < 0) return r;
+    if (struckOut) {
+        if (const int r = SetCtrlAttribute(panel, global, 687, 1); r < 0) return r;
+    }
+    const Setting text[] = {{690, at.background}, {732, at.text}};
+    if (const int r = SetCtrlAttributes(panel, global, text); r < 0) return r;
+    if (const int r = DefaultCtrl(panel, global); r < 0) return r;
+    const Setting box[] = {{540, at.height}, {533, at.width}, {861, at.setting861}, {700, at.setting700}};
+    return SetCtrlAttributes(panel, global, box);
+}
+
+int BuildBinarySwitch(int panel) {
+    if (const int r = NewCtrlInto(PANEL_BINARYSWITCH, panel, kBinarySwitch, "Background", 724, 23); r < 0)
+        return r;
+    const int sw = PANEL_BINARYSWITCH;
+    if (const int r = NameAndBind(panel, sw, "BINARYSWITCH", ChangeBackgroundCallback); r < 0) return r;
+    const Setting before[] = {{710, 1},  {620, 1},        {640, 0x0033FF}, {672, 61},
+                              {673, 15}, {674, 0xFFFFFF}, {680, 0x808080}};
+    if (const int r = SetCtrlAttributes(panel, sw, before); r < 0) return r;
+    if (const int r = DefaultCtrl(panel, sw); r < 0) return r;
+    const Setting after[] = {{900, 1},  {901, 0},  {904, kFaceColour}, {940, "black"}, {941, "white"},
+                             {540, 40}, {533, 12}, {671, 709},         {670, 4},       {649, 1}};
+    return SetCtrlAttributes(panel, sw, after);
+}
+
+int BuildControls(int panel, int& bitmap) {
+    if (const int r = BuildRing(panel); r < 0) return r;
+    if (const int r = BuildColourTable(panel, bitmap); r < 0) return r;
+    if (const int r = BuildGlyphButton(panel, PANEL_HOMEBUTTON, "<", 185, "HOMEBUTTON", GreyHueCallback);
+        r < 0)
+        return r;
+    if (const int r = BuildPicture(panel, PANEL_LOGO, "LOGO", nullptr, {28, 796, 60, 60, 4, 788},
+                                   kLogoBitmapText, bitmap);
+        r < 0)
+        return r;
+    if (const int r = BuildCopyButton(panel); r < 0) return r;
+    if (const int r = BuildGlyphButton(panel, PANEL_PREVBUTTON, "3", 153, "PREVBUTTON", PrevHueCallback);
+        r < 0)
+        return r;
+    if (const int r = BuildGlyphButton(panel, PANEL_PREV2BUTTON, "7", 123, "PREV2BUTTON", PrevHueCallback);
+        r < 0)
+        return r;
+    if (const int r = BuildGlyphButton(panel, PANEL_NEXT2BUTTON, "8", 246, "NEXT2BUTTON", NextHueCallback);
+        r < 0)
+        return r;
+    if (const int r = BuildGlyphButton(panel, PANEL_NEXTBUTTON, "4", 216, "NEXTBUTTON", NextHueCallback);
+        r < 0)
+        return r;
+    if (const int r = BuildPicture(panel, PANEL_HUEWHEEL, "HUEWHEEL", ChangeHueCallback,
+                                   {7, 1, 115, 128, -17, -7}, kHueWheelBitmapText, bitmap);
+        r < 0)
+        return r;
+    if (const int r =
+            BuildTextMessage(panel, PANEL_HUE, "HUE", GreyHueCallback,
+                             {39, 38, 48, 51, "HUE\n000", "Arial Black", 18, 0xA0A0A0, kTransparent, 0, 32});
+        r < 0)
+        return r;
+    if (const int r = BuildTextMessage(
+            panel, PANEL_KBTTEXT, "KBTTEXT", nullptr,
+            {36, 686, 40, 113, kMakerText, "Bitstream Vera Sans", 9, 0xA0A0A0, kTransparent, 0, 32});
+        r < 0)
+        return r;
+    if (const int r = BuildPicture(panel, PANEL_LIGHTNESS, "LIGHTNESS", nullptr, {263, 24, 256, 32, 239, 16},
+                                   kLightnessBitmapText, bitmap);
+        r < 0)
+        return r;
+    if (const int r = BuildBinarySwitch(panel); r < 0) return r;
+    return BuildTextMessage(panel, PANEL_CHROMA, "CHROMA", nullptr,
+                            {739, 648, 25, 124, "c  h  r  o  m  a", "Arial", 19, 0x606060, 0xFFFFFF, 1, 0},
+                            true);
+}
+
+int SetTabOrder(int panel) {
+    const std::array<int, 15> order{PANEL_COPYBUTTON,   PANEL_CHROMA,     PANEL_HUE,         PANEL_HUEWHEEL,
+                                    PANEL_BINARYSWITCH, PANEL_KBTTEXT,    PANEL_NEXT2BUTTON, PANEL_PREVBUTTON,
+                                    PANEL_LIGHTNESS,    PANEL_LOGO,       PANEL_RGBRING,     PANEL_HOMEBUTTON,
+                                    PANEL_PREV2BUTTON,  PANEL_NEXTBUTTON, PANEL_TABLE};
+    for (int i = 0; i < static_cast<int>(order.size()); ++i) {
+        if (const int r = SetCtrlAttribute(panel, order[i], 610, i); r < 0) return r;
+    }
+    const std::array<int, 3> numbered{PANEL_RGBRING, PANEL_TABLE, PANEL_HOMEBUTTON};
+    for (int i = 0; i < static_cast<int>(numbered.size()); ++i) {
+        if (const int r = SetCtrlAttribute(panel, numbered[i], 612, i); r < 0) return r;
+    }
+    return 0;
+}
+
+// Everything up to the menu bar; returns the panel handle or the first negative result.
+int BuildSteps(int parentPanel, int& bitmap) {
+    const int panel =
+        NewPanel(parentPanel, "Kelbrant Ostrel", kDesign.top, kDesign.left, kDesign.height, kDesign.width);
+    if (panel < 0) return panel;
+
+    const bool child = parentPanel != 0;
+    if (const int r = SetPanelAttribute(panel, 501, "PANEL"); r < 0) return r;
+    if (const int r = SetPanelAttribute(panel, 513, 0); r < 0) return r;
+    if (child) {
+        if (const int r = SetPanelAttribute(panel, 550, kFaceColour); r < 0) return r;
+    }
+    const Setting colours[] = {{552, kFaceColour}, {570, 0xFFFFFF}};
+    if (const int r = SetPanelAttributes(panel, colours); r < 0) return r;
+    if (child) {
+        if (const int r = SetPanelAttribute(panel, 576, kFaceColour); r < 0) return r;
+    }
+    const Setting rest[] = {{580, 0}, {600, 0}, {619, 0}, {621, 0}};
+    if (const int r = SetPanelAttributes(panel, rest); r < 0) return r;
+
+    if (const int r = BuildControls(panel, bitmap); r < 0) return r;
+    if (const int r = SetTabOrder(panel); r < 0) return r;
+
+    // Controls follow the panel's size only while 618 is 1.
+    const Setting beforeScaling[] = {{617, 0}, {618, 1}};
+    if (const int r = SetPanelAttributes(panel, beforeScaling); r < 0) return r;
+    if (const int r = AdjustPanelToScreen(panel, kDesign); r < 0) return r;
+    if (const int r = SetPanelAttribute(panel, 618, 0); r < 0) return r;
+
+    if (const int r = BuildMENU(panel); r < 0) return r;
+    return panel;
+}
+
+}  // namespace
+
+int BuildPANEL(int parentPanel) {
+    int bitmap = 0;
+    const int result = BuildSteps(parentPanel, bitmap);
+    // The one error exit: a picture made but not yet handed over is freed; the panel stays.
+    if (result < 0 && bitmap != 0) DiscardBitmap(bitmap);
+    return result;
+}
