@@ -23,9 +23,10 @@ float ScaleFactor(int screenSize, double designSize, int percent) {
     return static_cast<float>(1.0 + ((screenSize / designSize - 1.0) * kPercentScale) * percent);
 }
 
-// Sizes follow the float32 factor, as the layout was tuned with it.
+// The product takes the float32 factor widened to double: 780 x 0.82820511f is 645.9999...,
+// so a half-size adjustment on a 768-pixel screen gives 645, not 646.
 int Scaled(int design, float factor) {
-    return static_cast<int>(static_cast<float>(design) * factor);
+    return static_cast<int>(design * static_cast<double>(factor));
 }
 
 }  // namespace

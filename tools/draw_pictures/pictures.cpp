@@ -104,7 +104,7 @@ QImage DrawHueWheel() {
     constexpr double outer = 56.5;
     constexpr double inner = 31.0;
     constexpr double lightness = 64.0;
-    constexpr double innerChroma = 18.0;
+    constexpr double innerChroma = 22.0;
     constexpr double outerChroma = 52.0;
     constexpr double sectorGap = 0.55;  // pixels of panel colour between neighbouring sectors
 
