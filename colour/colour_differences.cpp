@@ -18,6 +18,13 @@ double Sq(double v) {
     return v * v;
 }
 
+// The chroma of Lab__HLC, bit for bit, without the hue angle that most callers here never read.
+float Chroma(ColorTriple lab) {
+    const double a = lab.c2;
+    const double b = lab.c3;
+    return Store(std::sqrt(a * a + b * b));
+}
+
 // Lightness, chroma and hue differences (reference minus sample) of CIE94 and CMC.
 struct LchDifferences {
     float dL;
@@ -25,8 +32,8 @@ struct LchDifferences {
     float dH;
 };
 
-LchDifferences Differences(ColorTriple ref, ColorTriple ref_hlc, ColorTriple sample, ColorTriple sample_hlc) {
-    const float dC = Store(static_cast<double>(ref_hlc.c3) - sample_hlc.c3);
+LchDifferences Differences(ColorTriple ref, float refChroma, ColorTriple sample, float sampleChroma) {
+    const float dC = Store(static_cast<double>(refChroma) - sampleChroma);
     // In exact arithmetic the radicand is never negative. The float32 chromas make it slightly
     // negative for colours on (or next to) one hue line, whose true dH is 0: take it as 0 so
     // that such colours keep a finite difference and are not lost to a NaN comparison.
@@ -49,25 +56,23 @@ double DeltaE1976(ColorTriple reference, ColorTriple sample) {
 
 // CIE 116-1995: SL = 1, SC = 1 + K1 C1, SH = 1 + K2 C1, from the reference chroma only.
 float DeltaE1994(int textiles, ColorTriple reference, ColorTriple sample) {
-    const ColorTriple refHlc = Lab__HLC(reference);
-    const ColorTriple sampleHlc = Lab__HLC(sample);
-    const LchDifferences d = Differences(reference, refHlc, sample, sampleHlc);
+    const float c1 = Chroma(reference);
+    const LchDifferences d = Differences(reference, c1, sample, Chroma(sample));
     const double kL = textiles != 0 ? 2.0 : 1.0;
     const float k1 = Store(textiles != 0 ? 0.048 : 0.045);
     const float k2 = Store(textiles != 0 ? 0.014 : 0.015);
     constexpr double kC = 1.0;
     constexpr double kH = 1.0;
     constexpr double sL = 1.0;
-    const float sC = Store(static_cast<double>(k1) * refHlc.c3 + 1.0);
-    const float sH = Store(static_cast<double>(k2) * refHlc.c3 + 1.0);
+    const float sC = Store(static_cast<double>(k1) * c1 + 1.0);
+    const float sH = Store(static_cast<double>(k2) * c1 + 1.0);
     return Store(std::sqrt(Sq(d.dL / (kL * sL)) + Sq(d.dC / (kC * sC)) + Sq(d.dH / (kH * sH))));
 }
 
 // CMC(l:c) of the Colour Measurement Committee (BS 6923), weights from the reference.
 float DeltaECMC(float l, float c, ColorTriple reference, ColorTriple sample) {
     const ColorTriple refHlc = Lab__HLC(reference);
-    const ColorTriple sampleHlc = Lab__HLC(sample);
-    const LchDifferences d = Differences(reference, refHlc, sample, sampleHlc);
+    const LchDifferences d = Differences(reference, refHlc.c3, sample, Chroma(sample));
     const double h1 = refHlc.c1;
     const double l1 = refHlc.c2;
     const double c1 = refHlc.c3;
@@ -88,15 +93,18 @@ float DeltaECMC(float l, float c, ColorTriple reference, ColorTriple sample) {
 // always adds 360 when the hues are more than 180 apart (so it may exceed 360), and the mean
 // hue of a neutral colour is not special-cased.
 float DeltaE2000(ColorTriple reference, ColorTriple sample) {
-    const ColorTriple hlc1 = Lab__HLC(reference);
-    const ColorTriple hlc2 = Lab__HLC(sample);
+    // Lightness and chroma as Lab__HLC gives them.
+    const double l1 = reference.c1;
+    const double l2 = sample.c1;
+    const float chroma1 = Chroma(reference);
+    const float chroma2 = Chroma(sample);
     const double a1 = reference.c2;
     const double b1 = reference.c3;
     const double a2 = sample.c2;
     const double b2 = sample.c3;
 
-    const float lMean = Store((static_cast<double>(hlc1.c2) + hlc2.c2) / 2.0);
-    const float cMean = Store((static_cast<double>(hlc1.c3) + hlc2.c3) / 2.0);
+    const float lMean = Store((l1 + l2) / 2.0);
+    const float cMean = Store((static_cast<double>(chroma1) + chroma2) / 2.0);
 
     const float q = Store(std::pow(static_cast<double>(cMean), 7.0));
     const float g = Store((1.0 - std::sqrt(q / (q + kTwentyFiveToTheSeventh))) / 2.0);
@@ -135,7 +143,7 @@ float DeltaE2000(ColorTriple reference, ColorTriple sample) {
         dhp = Store(d + 360.0);
     }
 
-    const float dLp = Store(static_cast<double>(hlc2.c2) - hlc1.c2);
+    const float dLp = Store(l2 - l1);
     const float dCp = Store(static_cast<double>(c2p) - c1p);
     const float dHp = Store((std::sqrt(static_cast<double>(c1p) * c2p) * 2.0) *
                             std::sin((static_cast<double>(dhp) * kRadPerDeg) / 2.0));
