@@ -148,7 +148,7 @@ struct SharmaPair {
 
 std::vector<SharmaPair> ReadSharma() {
     std::vector<SharmaPair> pairs;
-    std::ifstream in("/work/shared/data/reference/sharma2005_ciede2000.csv");
+    std::ifstream in(OSTREL_SOURCE_DIR "/tests/colour/data/sharma2005_ciede2000.csv");
     std::string line;
     while (std::getline(in, line)) {
         if (line.empty() || line[0] == '#') continue;
@@ -170,9 +170,6 @@ std::vector<SharmaPair> ReadSharma() {
 // put each of them on the published side.
 TEST(Sharma2005, PublishedPairs) {
     const std::vector<SharmaPair> pairs = ReadSharma();
-    if (pairs.empty()) {
-        GTEST_SKIP() << "reference data not available";
-    }
     ASSERT_EQ(pairs.size(), 34u);
     // Published to four decimals; the float32 inputs of the data round by up to 5e-5 more.
     constexpr double kPublished = 1e-4;
