@@ -1,12 +1,97 @@
 #include "platform/ui/call_log.h"
 
+#include <cstdio>
+
+#include "platform/ui/ui_testing.h"
+
 namespace ui_detail {
 
-int EnterCall(const char*, std::vector<std::string>) { return 0; }
+namespace {
+struct CallLog {
+    long long count = 0;
+    long long failAt = 0;  // 0: no failure asked for
+    int failCode = 0;
+    bool recording = false;
+    std::vector<ui_testing::RecordedCall> calls;
+};
 
-std::string Arg(int value) { return std::to_string(value); }
-std::string Arg(double value) { return std::to_string(value); }
-std::string Arg(const char* text) { return text ? std::string("\"") + text + "\"" : "null"; }
-std::string Arg(const std::string& text) { return "\"" + text + "\""; }
+CallLog& Log() {
+    static CallLog log;
+    return log;
+}
+}  // namespace
+
+int EnterCall(const char* operation, std::vector<std::string> args) {
+    CallLog& log = Log();
+    ++log.count;
+    if (log.recording) log.calls.push_back({operation, std::move(args)});
+    if (log.failAt != 0 && log.count == log.failAt) {
+        log.failAt = 0;
+        return log.failCode;
+    }
+    return 0;
+}
+
+std::string Arg(int value) {
+    return std::to_string(value);
+}
+std::string Arg(double value) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%.17g", value);
+    return text;
+}
+std::string Arg(const char* text) {
+    return text ? std::string("\"") + text + "\"" : "null";
+}
+std::string Arg(const std::string& text) {
+    return "\"" + text + "\"";
+}
+
+}  // namespace ui_detail
+
+namespace ui_testing {
+
+void FailNthCall(int n, int code) {
+    auto& log = ui_detail::Log();
+    log.failAt = n > 0 && code < 0 ? log.count + n : 0;
+    log.failCode = code;
+}
+
+void CancelFailure() {
+    ui_detail::Log().failAt = 0;
+}
+
+long long CallCount() {
+    return ui_detail::Log().count;
+}
+
+void StartRecording() {
+    ui_detail::Log().calls.clear();
+    ui_detail::Log().recording = true;
+}
+
+std::vector<RecordedCall> StopRecording() {
+    auto& log = ui_detail::Log();
+    log.recording = false;
+    return std::move(log.calls);
+}
+
+}  // namespace ui_testing
+
+namespace ui_detail {
+
+std::string Arg(const AttrValue& value) {
+    return std::visit(
+        [](const auto& v) -> std::string {
+            using T = std::decay_t<decltype(v)>;
+            if constexpr (std::is_same_v<T, int> || std::is_same_v<T, double> ||
+                          std::is_same_v<T, std::string>) {
+                return Arg(v);
+            } else {
+                return v ? "fn" : "null";
+            }
+        },
+        value.value);
+}
 
 }  // namespace ui_detail

@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/ui/attr_value.h"
+
 namespace ui_detail {
 
 // Returns 0 to go on, or the negative code a test asked this call to fail with.
@@ -16,5 +18,6 @@ std::string Arg(int value);
 std::string Arg(double value);
 std::string Arg(const char* text);
 std::string Arg(const std::string& text);
+std::string Arg(const AttrValue& value);
 
 }  // namespace ui_detail

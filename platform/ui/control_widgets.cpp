@@ -1,0 +1,488 @@
+#include "platform/ui/control_widgets.h"
+
+#include <QKeyEvent>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPointer>
+#include <cmath>
+
+#include "platform/ui/control_values.h"
+#include "platform/ui/events.h"
+#include "platform/ui/fonts.h"
+#include "platform/ui/ui_constants.h"
+#include "platform/ui/ui_state.h"
+
+namespace ui_detail {
+
+namespace {
+
+constexpr int kSlidePad = 7;          // the thumb reaches past the track by this much
+constexpr int kSwitchTextRoom = 40;   // on/off texts right of a binary switch
+constexpr int kDefaultTextSize = 13;  // pixels, the platform's dialog font
+const QColor kFaceColor(0xEC, 0xE9, 0xD8);
+const QColor kShadow(0x80, 0x80, 0x80);
+const QColor kDimmedText(0xA0, 0xA0, 0xA0);
+
+QColor ColorOr(int packed, QColor fallback) {
+    QColor color;
+    return PackedColor(packed, &color) ? color : fallback;
+}
+
+bool IsDimmed(const ControlRecord& control) {
+    if (control.attrs.Int(ATTR_DIMMED, 0) != 0) return true;
+    const PanelRecord* panel = FindPanel(control.panel);
+    return panel != nullptr && panel->attrs.Int(ATTR_DIMMED, 0) != 0;
+}
+
+FontStyle TextFont(const ControlRecord& c) {
+    return {c.attrs.Text(ATTR_TEXT_FONT),
+            c.attrs.Int(ATTR_TEXT_POINT_SIZE, kDefaultTextSize),
+            c.attrs.Int(ATTR_TEXT_BOLD, 0) != 0,
+            c.attrs.Int(ATTR_TEXT_ITALIC, 0) != 0,
+            c.attrs.Int(ATTR_TEXT_UNDERLINE, 0) != 0,
+            false};
+}
+
+FontStyle LabelFont(const ControlRecord& c) {
+    return {c.attrs.Text(ATTR_LABEL_FONT),
+            c.attrs.Int(ATTR_LABEL_POINT_SIZE, kDefaultTextSize),
+            c.attrs.Int(ATTR_LABEL_BOLD, 0) != 0,
+            false,
+            c.attrs.Int(ATTR_LABEL_UNDERLINE, 0) != 0,
+            false};
+}
+
+Qt::Alignment Justify(int code) {
+    if (code == VAL_RIGHT_JUSTIFIED) return Qt::AlignRight;
+    if (code == VAL_CENTER_JUSTIFIED) return Qt::AlignHCenter;
+    return Qt::AlignLeft;
+}
+
+void Bevel(QPainter& p, QRect r, bool sunken) {
+    p.setPen(sunken ? kShadow : Qt::white);
+    p.drawLine(r.topLeft(), r.topRight());
+    p.drawLine(r.topLeft(), r.bottomLeft());
+    p.setPen(sunken ? Qt::white : kShadow);
+    p.drawLine(r.bottomLeft(), r.bottomRight());
+    p.drawLine(r.topRight(), r.bottomRight());
+}
+
+void DrawGlyph(QPainter& p, QRectF box, Glyph glyph, QColor color) {
+    const double s = std::min(box.width(), box.height()) * 0.5;
+    const QPointF c = box.center();
+    QPainterPath path;
+    auto triangle = [&](double dx, bool left) {
+        const double x0 = c.x() + dx;
+        if (left) {
+            path.moveTo(x0 - s / 2, c.y());
+            path.lineTo(x0 + s / 2, c.y() - s / 2);
+            path.lineTo(x0 + s / 2, c.y() + s / 2);
+        } else {
+            path.moveTo(x0 + s / 2, c.y());
+            path.lineTo(x0 - s / 2, c.y() - s / 2);
+            path.lineTo(x0 - s / 2, c.y() + s / 2);
+        }
+        path.closeSubpath();
+    };
+    switch (glyph) {
+        case Glyph::Left:
+            triangle(0, true);
+            break;
+        case Glyph::Right:
+            triangle(0, false);
+            break;
+        case Glyph::SkipLeft:
+            triangle(-s / 4, true);
+            triangle(s / 4 + s / 4, true);
+            path.addRect(c.x() - s * 0.85, c.y() - s / 2, s * 0.15, s);
+            break;
+        case Glyph::SkipRight:
+            triangle(-s / 4 - s / 4, false);
+            triangle(s / 4, false);
+            path.addRect(c.x() + s * 0.7, c.y() - s / 2, s * 0.15, s);
+            break;
+        case Glyph::Up:
+            path.moveTo(c.x(), c.y() - s / 2);
+            path.lineTo(c.x() + s / 2, c.y() + s / 2);
+            path.lineTo(c.x() - s / 2, c.y() + s / 2);
+            path.closeSubpath();
+            break;
+        case Glyph::Down:
+            path.moveTo(c.x(), c.y() + s / 2);
+            path.lineTo(c.x() + s / 2, c.y() - s / 2);
+            path.lineTo(c.x() - s / 2, c.y() - s / 2);
+            path.closeSubpath();
+            break;
+        case Glyph::Home:
+            // A house: roof, walls and a door left open.
+            path.moveTo(c.x(), c.y() - s * 0.75);
+            path.lineTo(c.x() + s * 0.75, c.y());
+            path.lineTo(c.x() + s * 0.5, c.y());
+            path.lineTo(c.x() + s * 0.5, c.y() + s * 0.65);
+            path.lineTo(c.x() + s * 0.12, c.y() + s * 0.65);
+            path.lineTo(c.x() + s * 0.12, c.y() + s * 0.2);
+            path.lineTo(c.x() - s * 0.12, c.y() + s * 0.2);
+            path.lineTo(c.x() - s * 0.12, c.y() + s * 0.65);
+            path.lineTo(c.x() - s * 0.5, c.y() + s * 0.65);
+            path.lineTo(c.x() - s * 0.5, c.y());
+            path.lineTo(c.x() - s * 0.75, c.y());
+            path.closeSubpath();
+            break;
+        case Glyph::None:
+            break;
+    }
+    p.setRenderHint(QPainter::Antialiasing, true);
+    p.fillPath(path, color);
+    p.setRenderHint(QPainter::Antialiasing, false);
+}
+
+bool IsSlide(int style) {
+    return style == CTRL_NUMERIC_HSLIDE || style == CTRL_NUMERIC_VSLIDE || style == CTRL_NUMERIC_FLAT_HSLIDE;
+}
+
+}  // namespace
+
+bool PackedColor(int packed, QColor* color) {
+    if (packed < 0 || packed > 0xFFFFFF) return false;  // 0x1000000: transparent
+    *color = QColor((packed >> 16) & 0xFF, (packed >> 8) & 0xFF, packed & 0xFF);
+    return true;
+}
+
+QMargins ControlMargins(int style) {
+    if (IsSlide(style)) return {kSlidePad, kSlidePad, kSlidePad, kSlidePad};
+    if (style == CTRL_BINARY_SWITCH) return {0, 0, kSwitchTextRoom, 0};
+    return {};
+}
+
+ControlWidget::ControlWidget(int panel, int control, int style, QWidget* parent)
+    : QWidget(parent), panel_(panel), control_(control), style_(style) {
+    setAttribute(Qt::WA_OpaquePaintEvent, false);
+}
+
+const ControlRecord* ControlWidget::Record() const {
+    return FindControl(panel_, control_);
+}
+
+bool ControlWidget::Operable() const {
+    const ControlRecord* c = Record();
+    return c != nullptr && !IsDimmed(*c) && c->attrs.Int(ATTR_CTRL_MODE, VAL_HOT) != VAL_INDICATOR;
+}
+
+void ControlWidget::paintEvent(QPaintEvent*) {
+    const ControlRecord* c = Record();
+    if (c == nullptr) return;
+    QPainter p(this);
+    const QRect r = Nominal();
+    const bool dimmed = IsDimmed(*c);
+    const QColor text = dimmed ? kDimmedText : ColorOr(c->attrs.Int(ATTR_TEXT_COLOR, 0), Qt::black);
+    const QColor frame = ColorOr(c->attrs.Int(ATTR_FRAME_COLOR, VAL_TRANSPARENT), QColor());
+    switch (style_) {
+        case CTRL_NUMERIC:
+        case CTRL_STRING:
+        case CTRL_RING: {
+            QColor bg;
+            if (PackedColor(c->attrs.Int(ATTR_TEXT_BGCOLOR, 0xFFFFFF), &bg)) p.fillRect(r, bg);
+            if (frame.isValid()) {
+                p.setPen(frame);
+                p.drawRect(r.adjusted(0, 0, -1, -1));
+            }
+            Bevel(p, r.adjusted(1, 1, -2, -2), true);
+            p.setFont(MapFont(TextFont(*c)));
+            p.setPen(text);
+            QRect inner = r.adjusted(4, 1, -4, -1);
+            std::string shown;
+            if (style_ == CTRL_RING) {
+                inner.setRight(inner.right() - 12);
+                if (c->selected >= 0 && c->selected < static_cast<int>(c->items.size())) {
+                    shown = c->items[static_cast<size_t>(c->selected)].label;
+                }
+                const int ax = r.right() - 10, ay = r.center().y();
+                QPainterPath arrow;
+                arrow.moveTo(ax - 4, ay - 2);
+                arrow.lineTo(ax + 4, ay - 2);
+                arrow.lineTo(ax, ay + 3);
+                arrow.closeSubpath();
+                p.fillPath(arrow, text);
+            } else {
+                shown = ShownText(*c);
+            }
+            p.drawText(
+                inner,
+                static_cast<int>(Justify(c->attrs.Int(ATTR_TEXT_JUSTIFY, style_ == CTRL_NUMERIC ? 16 : 0)) |
+                                 Qt::AlignVCenter),
+                QString::fromStdString(shown));
+            break;
+        }
+        case CTRL_COLOR_NUMERIC: {
+            p.fillRect(r, ColorOr(static_cast<int>(NumericValue(c->value)), Qt::white));
+            if (frame.isValid()) {
+                p.setPen(frame);
+                p.drawRect(r.adjusted(0, 0, -1, -1));
+            }
+            break;
+        }
+        case CTRL_TEXT_MSG: {
+            QColor bg;
+            if (PackedColor(c->attrs.Int(ATTR_TEXT_BGCOLOR, VAL_TRANSPARENT), &bg)) p.fillRect(r, bg);
+            FontStyle fs = TextFont(*c);
+            fs.strikeout = false;
+            p.setFont(MapFont(fs));
+            p.setPen(text);
+            p.drawText(r, static_cast<int>(Justify(c->attrs.Int(ATTR_TEXT_JUSTIFY, 0)) | Qt::AlignTop),
+                       QString::fromStdString(ShownText(*c)));
+            break;
+        }
+        case CTRL_COMMAND_BUTTON: {
+            p.fillRect(r, ColorOr(c->attrs.Int(ATTR_CMD_BUTTON_COLOR, 0xECE9D8), kFaceColor));
+            p.setPen(kShadow);
+            p.drawRect(r.adjusted(0, 0, -1, -1));
+            Bevel(p, r.adjusted(1, 1, -2, -2), pressed_);
+            const QColor ink = dimmed ? kDimmedText : ColorOr(c->attrs.Int(ATTR_LABEL_COLOR, 0), Qt::black);
+            const std::string label = c->attrs.Text(ATTR_LABEL_TEXT);
+            const Glyph glyph = WebdingsGlyph(c->attrs.Text(ATTR_LABEL_FONT), label);
+            const QRect face = r.adjusted(2, 2, -2, -2).translated(pressed_ ? 1 : 0, pressed_ ? 1 : 0);
+            if (glyph != Glyph::None) {
+                DrawGlyph(p, QRectF(face), glyph, ink);
+            } else {
+                p.setFont(MapFont(LabelFont(*c)));
+                p.setPen(ink);
+                QString shown = QString::fromStdString(label);
+                shown.replace("__", "");
+                p.drawText(face, Qt::AlignCenter, shown);
+            }
+            break;
+        }
+        case CTRL_CHECK_BOX: {
+            p.fillRect(r, Qt::white);
+            p.setPen(kShadow);
+            p.drawRect(r.adjusted(0, 0, -1, -1));
+            if (ValueIsOn(*c)) {
+                QPen pen(dimmed ? kDimmedText : QColor(Qt::black), std::max(1.5, r.width() / 6.0));
+                p.setRenderHint(QPainter::Antialiasing, true);
+                p.setPen(pen);
+                const QRectF b = QRectF(r).adjusted(2.5, 2.5, -2.5, -2.5);
+                p.drawLine(QPointF(b.left(), b.center().y()),
+                           QPointF(b.left() + b.width() * 0.4, b.bottom()));
+                p.drawLine(QPointF(b.left() + b.width() * 0.4, b.bottom()), QPointF(b.right(), b.top()));
+            }
+            break;
+        }
+        case CTRL_BINARY_SWITCH: {
+            const bool on = ValueIsOn(*c);
+            p.fillRect(r, ColorOr(c->attrs.Int(904, 0xECE9D8), kFaceColor));
+            p.setPen(kShadow);
+            p.drawRect(r.adjusted(0, 0, -1, -1));
+            const bool vertical = r.height() >= r.width();
+            QRect knob = vertical ? QRect(r.left() + 1, r.top() + 1, r.width() - 2, r.height() / 2 - 1)
+                                  : QRect(r.left() + 1, r.top() + 1, r.width() / 2 - 1, r.height() - 2);
+            if (!on) knob.translate(vertical ? 0 : r.width() / 2, vertical ? r.height() / 2 : 0);
+            p.fillRect(knob, dimmed ? kDimmedText : kShadow);
+            Bevel(p, knob, false);
+            p.setFont(MapFont(TextFont(*c)));
+            p.setPen(text);
+            const QRect texts(r.right() + 3, r.top(), kSwitchTextRoom - 3, r.height());
+            p.drawText(texts, Qt::AlignLeft | Qt::AlignTop,
+                       QString::fromStdString(c->attrs.Text(ATTR_ON_TEXT)));
+            p.drawText(texts, Qt::AlignLeft | Qt::AlignBottom,
+                       QString::fromStdString(c->attrs.Text(ATTR_OFF_TEXT)));
+            break;
+        }
+        default: {
+            if (!IsSlide(style_)) break;
+            const bool vertical = style_ == CTRL_NUMERIC_VSLIDE;
+            p.fillRect(r, ColorOr(c->attrs.Int(985, 0xE0E0E0), QColor(0xE0, 0xE0, 0xE0)));
+            Bevel(p, r, true);
+            const double lo = c->attrs.Double(ATTR_MIN_VALUE, 0.0);
+            const double hi = c->attrs.Double(ATTR_MAX_VALUE, 10.0);
+            const double v = NumericValue(c->value);
+            const double t = hi > lo ? std::clamp((v - lo) / (hi - lo), 0.0, 1.0) : 0.0;
+            QRect thumb;
+            if (vertical) {
+                const int y = r.bottom() - static_cast<int>(std::lround(t * (r.height() - 1)));
+                thumb = QRect(r.center().x() - kSlidePad, y - 4, 2 * kSlidePad + 1, 9);
+            } else {
+                const int x = r.left() + static_cast<int>(std::lround(t * (r.width() - 1)));
+                thumb = QRect(x - 4, r.center().y() - kSlidePad, 9, 2 * kSlidePad + 1);
+            }
+            p.fillRect(thumb, dimmed ? kDimmedText : kFaceColor);
+            p.setPen(kShadow);
+            p.drawRect(thumb.adjusted(0, 0, -1, -1));
+            Bevel(p, thumb.adjusted(1, 1, -2, -2), false);
+            break;
+        }
+    }
+}
+
+double ControlWidget::SlideValueAt(QPoint position) const {
+    const ControlRecord* c = Record();
+    const QRect r = Nominal();
+    const double lo = c->attrs.Double(ATTR_MIN_VALUE, 0.0);
+    const double hi = c->attrs.Double(ATTR_MAX_VALUE, 10.0);
+    const bool vertical = style_ == CTRL_NUMERIC_VSLIDE;
+    const double span = std::max(1, (vertical ? r.height() : r.width()) - 1);
+    double t = vertical ? (r.bottom() - position.y()) / span : (position.x() - r.left()) / span;
+    t = std::clamp(t, 0.0, 1.0);
+    double v = lo + t * (hi - lo);
+    // The slide moves in whole increments from its minimum.
+    const double step = c->attrs.Double(ATTR_INCR_VALUE, 0.0);
+    if (step > 0.0) v = std::clamp(lo + std::round((v - lo) / step) * step, lo, hi);
+    return v;
+}
+
+void ControlWidget::DragSlideTo(double value) {
+    ControlRecord* c = FindControl(panel_, control_);
+    if (c == nullptr) return;
+    const AttrValue before = c->value;
+    StoreControlValue(
+        *c, AttrValue(IsIntegerType(DataTypeOf(*c)) ? AttrValue(static_cast<int>(std::lround(value)))
+                                                    : AttrValue(value)));
+    dragging_ = true;
+    update();
+    if (!(before.value == c->value.value)) DispatchCtrlEvent(panel_, control_, EVENT_VAL_CHANGED, 0, 0);
+}
+
+void ControlWidget::ReleaseSlide() {
+    dragging_ = false;
+    DispatchCtrlEvent(panel_, control_, EVENT_COMMIT, 0, 0);
+}
+
+void ControlWidget::mousePressEvent(QMouseEvent* event) {
+    NoteMousePosition(event->globalPosition().toPoint());
+    const ControlRecord* c = Record();
+    if (c == nullptr || IsDimmed(*c) || event->button() != Qt::LeftButton) return;
+    QPointer<ControlWidget> self(this);
+    const QPoint inPanel = mapToParent(event->position().toPoint());
+    DispatchCtrlEvent(panel_, control_, EVENT_LEFT_CLICK, inPanel.y(), inPanel.x());
+    if (!self || !Operable()) return;
+    switch (style_) {
+        case CTRL_COMMAND_BUTTON:
+            pressed_ = true;
+            update();
+            break;
+        case CTRL_CHECK_BOX:
+        case CTRL_BINARY_SWITCH: {
+            ControlRecord* rec = FindControl(panel_, control_);
+            AttrValue next{ValueIsOn(*rec) ? 0 : 1};
+            if (style_ == CTRL_BINARY_SWITCH) {
+                const AttrValue* v = rec->attrs.Find(ValueIsOn(*rec) ? ATTR_OFF_VALUE : ATTR_ON_VALUE);
+                if (v != nullptr) next = *v;
+            }
+            StoreControlValue(*rec, next);
+            update();
+            DispatchCtrlEvent(panel_, control_, EVENT_VAL_CHANGED, 0, 0);
+            if (self) DispatchCtrlEvent(panel_, control_, EVENT_COMMIT, 0, 0);
+            break;
+        }
+        case CTRL_RING:
+            ShowRingMenu();
+            break;
+        default:
+            if (IsSlide(style_)) DragSlideTo(SlideValueAt(event->position().toPoint()));
+            break;
+    }
+}
+
+void ControlWidget::mouseMoveEvent(QMouseEvent* event) {
+    NoteMousePosition(event->globalPosition().toPoint());
+    if (dragging_ && IsSlide(style_)) DragSlideTo(SlideValueAt(event->position().toPoint()));
+}
+
+void ControlWidget::mouseReleaseEvent(QMouseEvent* event) {
+    NoteMousePosition(event->globalPosition().toPoint());
+    if (style_ == CTRL_COMMAND_BUTTON && pressed_) {
+        pressed_ = false;
+        update();
+        if (rect().contains(event->position().toPoint()) && Operable()) {
+            DispatchCtrlEvent(panel_, control_, EVENT_COMMIT, 0, 0);
+        }
+    } else if (dragging_) {
+        ReleaseSlide();
+    }
+}
+
+void ControlWidget::StepValue(int direction) {
+    ControlRecord* c = FindControl(panel_, control_);
+    if (c == nullptr) return;
+    if (c->style == CTRL_RING) {
+        const int next = c->selected + direction;
+        if (next < 0 || next >= static_cast<int>(c->items.size())) return;
+        c->selected = next;
+    } else {
+        const double step = c->attrs.Double(ATTR_INCR_VALUE, 1.0);
+        const double v = NumericValue(c->value) + direction * step;
+        StoreControlValue(
+            *c, IsIntegerType(DataTypeOf(*c)) ? AttrValue(static_cast<int>(std::lround(v))) : AttrValue(v));
+    }
+    update();
+    QPointer<ControlWidget> self(this);
+    DispatchCtrlEvent(panel_, control_, EVENT_VAL_CHANGED, 0, 0);
+    if (self) DispatchCtrlEvent(panel_, control_, EVENT_COMMIT, 0, 0);
+}
+
+void ControlWidget::keyPressEvent(QKeyEvent* event) {
+    if (!Operable()) return QWidget::keyPressEvent(event);
+    const bool valued = IsSlide(style_) || style_ == CTRL_NUMERIC || style_ == CTRL_RING;
+    if (valued && (event->key() == Qt::Key_Up || event->key() == Qt::Key_Right)) return StepValue(+1);
+    if (valued && (event->key() == Qt::Key_Down || event->key() == Qt::Key_Left)) return StepValue(-1);
+    if (event->key() == Qt::Key_Space &&
+        (style_ == CTRL_COMMAND_BUTTON || style_ == CTRL_CHECK_BOX || style_ == CTRL_BINARY_SWITCH)) {
+        if (style_ == CTRL_COMMAND_BUTTON) {
+            DispatchCtrlEvent(panel_, control_, EVENT_COMMIT, 0, 0);
+        } else {
+            QMouseEvent fake(QEvent::MouseButtonPress, QPointF(Nominal().center()),
+                             mapToGlobal(QPointF(Nominal().center())), Qt::LeftButton, Qt::LeftButton,
+                             Qt::NoModifier);
+            mousePressEvent(&fake);
+        }
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+void ControlWidget::ShowRingMenu() {
+    const ControlRecord* c = Record();
+    if (c == nullptr || c->items.empty()) return;
+    QMenu menu(this);
+    for (size_t i = 0; i < c->items.size(); ++i) {
+        QAction* action = menu.addAction(QString::fromStdString(c->items[i].label));
+        action->setData(static_cast<int>(i));
+        action->setCheckable(true);
+        action->setChecked(static_cast<int>(i) == c->selected);
+    }
+    QPointer<ControlWidget> self(this);
+    QAction* chosen = menu.exec(mapToGlobal(Nominal().bottomLeft()));
+    if (!self || chosen == nullptr) return;
+    ControlRecord* rec = FindControl(panel_, control_);
+    if (rec == nullptr) return;
+    rec->selected = chosen->data().toInt();
+    update();
+    DispatchCtrlEvent(panel_, control_, EVENT_VAL_CHANGED, 0, 0);
+    if (self) DispatchCtrlEvent(panel_, control_, EVENT_COMMIT, 0, 0);
+}
+
+LabelWidget::LabelWidget(int panel, int control, QWidget* parent)
+    : QWidget(parent), panel_(panel), control_(control) {}
+
+void LabelWidget::paintEvent(QPaintEvent*) {
+    const ControlRecord* c = FindControl(panel_, control_);
+    if (c == nullptr) return;
+    QPainter p(this);
+    const int boxWidth = c->attrs.Int(ATTR_LABEL_WIDTH, width());
+    const int boxHeight = c->attrs.Int(ATTR_LABEL_HEIGHT, height());
+    QColor bg;
+    if (PackedColor(c->attrs.Int(ATTR_LABEL_BGCOLOR, VAL_TRANSPARENT), &bg))
+        p.fillRect(0, 0, boxWidth, boxHeight, bg);
+    p.setFont(MapFont(LabelFont(*c)));
+    p.setPen(IsDimmed(*c) ? kDimmedText : ColorOr(c->attrs.Int(ATTR_LABEL_COLOR, 0), Qt::black));
+    QString text = QString::fromStdString(c->attrs.Text(ATTR_LABEL_TEXT));
+    text.replace("__", "");
+    p.drawText(QRect(0, 0, width(), boxHeight), Qt::AlignLeft | Qt::AlignVCenter, text);
+}
+
+void LabelWidget::mousePressEvent(QMouseEvent* event) {
+    event->ignore();
+}
+
+}  // namespace ui_detail

@@ -1,0 +1,78 @@
+#include "platform/ui/events.h"
+
+#include <QCursor>
+#include <optional>
+
+#include "platform/ui/ui_constants.h"
+#include "platform/ui/ui_state.h"
+
+namespace ui_detail {
+
+namespace {
+int callbackDepth = 0;
+std::optional<QPoint> lastMouse;
+
+struct DepthGuard {
+    DepthGuard() { ++callbackDepth; }
+    ~DepthGuard() { --callbackDepth; }
+    DepthGuard(const DepthGuard&) = delete;
+    DepthGuard& operator=(const DepthGuard&) = delete;
+};
+
+void* CallbackData(const AttrStore& attrs) {
+    const AttrValue* data = attrs.Find(ATTR_CALLBACK_DATA);
+    if (data == nullptr) return nullptr;
+    if (auto* p = std::get_if<void*>(&data->value)) return *p;
+    return nullptr;
+}
+}  // namespace
+
+int DispatchCtrlEvent(int panel, int control, int event, int data1, int data2) {
+    ControlRecord* record = FindControl(panel, control);
+    if (record == nullptr) return 0;
+    const AttrValue* callback = record->attrs.Find(ATTR_CALLBACK_FUNCTION_POINTER);
+    if (callback == nullptr) return 0;
+    auto* fn = std::get_if<CtrlCallbackPtr>(&callback->value);
+    if (fn == nullptr || *fn == nullptr) return 0;
+    void* data = CallbackData(record->attrs);
+    DepthGuard guard;
+    return (*fn)(panel, control, event, data, data1, data2);
+}
+
+int DispatchPanelEvent(int panel, int event, int data1, int data2) {
+    PanelRecord* record = FindPanel(panel);
+    if (record == nullptr) return 0;
+    const AttrValue* callback = record->attrs.Find(ATTR_CALLBACK_FUNCTION_POINTER);
+    if (callback == nullptr) return 0;
+    auto* fn = std::get_if<PanelCallbackPtr>(&callback->value);
+    if (fn == nullptr || *fn == nullptr) return 0;
+    void* data = CallbackData(record->attrs);
+    DepthGuard guard;
+    return (*fn)(panel, event, data, data1, data2);
+}
+
+void DispatchMenuItem(int menuBar, int item) {
+    MenuBarRecord* bar = FindMenuBar(menuBar);
+    if (bar == nullptr) return;
+    auto it = bar->entries.find(item);
+    if (it == bar->entries.end() || it->second.callback == nullptr) return;
+    const MenuCallbackPtr fn = it->second.callback;
+    void* data = it->second.callbackData;
+    const int panel = bar->panel;
+    DepthGuard guard;
+    fn(menuBar, item, data, panel);
+}
+
+void NoteMousePosition(QPoint global) {
+    lastMouse = global;
+}
+
+QPoint LastMousePosition() {
+    return lastMouse ? *lastMouse : QCursor::pos();
+}
+
+bool InCallback() {
+    return callbackDepth > 0;
+}
+
+}  // namespace ui_detail

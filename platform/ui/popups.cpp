@@ -1,0 +1,159 @@
+#include "platform/ui/popups.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMessageBox>
+#include <algorithm>
+#include <cstdlib>
+#include <cstring>
+
+#include "platform/ui/call_log.h"
+#include "platform/ui/popup_script.h"
+#include "platform/ui/ui_state.h"
+
+using namespace ui_detail;
+
+namespace ui_detail {
+PopupScript& Script() {
+    static PopupScript script;
+    return script;
+}
+}  // namespace ui_detail
+
+namespace {
+
+// The next scripted answer of this kind; an answer of another kind, or none, cancels.
+bool TakeAnswer(const char* kind, PopupAnswer* answer) {
+    PopupScript& s = Script();
+    if (!s.scripted) return false;
+    if (!s.answers.empty() && s.answers.front().kind == kind) {
+        *answer = s.answers.front();
+        s.answers.pop_front();
+    } else {
+        *answer = PopupAnswer{kind, 0, {}};
+    }
+    return true;
+}
+
+void RememberDirectory(const std::string& file) {
+    const std::string dir = QFileInfo(QString::fromStdString(file)).absolutePath().toStdString();
+    auto& history = Script().history;
+    history.erase(std::remove(history.begin(), history.end(), dir), history.end());
+    history.insert(history.begin(), dir);
+}
+
+// "*.doc;*.txt" -> "Files (*.doc *.txt)"; always followed by all files.
+QString Filters(const char* typeList) {
+    QString list = QString::fromUtf8(typeList ? typeList : "").trimmed();
+    list.replace(';', ' ');
+    QStringList filters;
+    if (!list.isEmpty()) filters << QString("%1 (%1)").arg(list);
+    filters << "All files (*)";
+    return filters.join(";;");
+}
+
+}  // namespace
+
+int MessagePopup(const char* title, const char* message) {
+    if (int rc = EnterCall("MessagePopup", {Arg(title), Arg(message)}); rc < 0) return rc;
+    Script().shown.push_back({"message", title ? title : "", message ? message : ""});
+    PopupAnswer answer;
+    if (TakeAnswer("message", &answer)) return 0;
+    if (!EnsureApplication()) return UIE_NO_DISPLAY;
+    QMessageBox box(QMessageBox::NoIcon, QString::fromUtf8(title ? title : ""),
+                    QString::fromUtf8(message ? message : ""), QMessageBox::Ok);
+    box.exec();
+    return 0;
+}
+
+int ConfirmPopup(const char* title, const char* message) {
+    if (int rc = EnterCall("ConfirmPopup", {Arg(title), Arg(message)}); rc < 0) return rc;
+    Script().shown.push_back({"confirm", title ? title : "", message ? message : ""});
+    PopupAnswer answer;
+    if (TakeAnswer("confirm", &answer)) return answer.result == 1 ? 1 : 0;
+    if (!EnsureApplication()) return UIE_NO_DISPLAY;
+    QMessageBox box(QMessageBox::Question, QString::fromUtf8(title ? title : ""),
+                    QString::fromUtf8(message ? message : ""), QMessageBox::Yes | QMessageBox::No);
+    box.setDefaultButton(QMessageBox::No);
+    return box.exec() == QMessageBox::Yes ? 1 : 0;
+}
+
+int FileSelectPopupInto(const char* defaultDirectory, const char* defaultFileSpec, const char* fileTypeList,
+                        const char* title, int buttonLabel, int restrictDirectory, int restrictExtension,
+                        int allowCancel, int allowMakeDirectory, char* path, std::size_t pathSize) {
+    if (int rc =
+            EnterCall("FileSelectPopup", {Arg(defaultDirectory), Arg(defaultFileSpec), Arg(fileTypeList),
+                                          Arg(title), Arg(buttonLabel), Arg(restrictDirectory),
+                                          Arg(restrictExtension), Arg(allowCancel), Arg(allowMakeDirectory)});
+        rc < 0)
+        return rc;
+    if (path == nullptr || pathSize == 0) return UIE_BAD_ARGUMENT;
+    path[0] = '\0';
+    Script().shown.push_back({"file", title ? title : "", defaultDirectory ? defaultDirectory : ""});
+    const bool save = buttonLabel == VAL_SAVE_BUTTON;
+    std::string chosen;
+    PopupAnswer answer;
+    if (TakeAnswer("file", &answer)) {
+        if (answer.result <= 0) return answer.result;
+        chosen = answer.path;
+    } else {
+        if (!EnsureApplication()) return UIE_NO_DISPLAY;
+        QFileDialog dialog(nullptr, QString::fromUtf8(title ? title : ""),
+                           QString::fromUtf8(defaultDirectory ? defaultDirectory : ""),
+                           Filters(fileTypeList));
+        dialog.setOption(QFileDialog::DontUseNativeDialog, true);
+        dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+        dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+        if (!allowMakeDirectory) dialog.setOption(QFileDialog::ReadOnly, true);
+        const QString spec = QString::fromUtf8(defaultFileSpec ? defaultFileSpec : "");
+        if (!spec.isEmpty() && !spec.contains('*')) dialog.selectFile(spec);
+        do {
+            if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+                if (allowCancel) return VAL_NO_FILE_SELECTED;
+                continue;  // cancelling is not allowed: ask again
+            }
+            chosen = dialog.selectedFiles().first().toStdString();
+        } while (chosen.empty());
+        const std::string dir = QFileInfo(QString::fromStdString(chosen)).absolutePath().toStdString();
+        if (restrictDirectory && defaultDirectory && *defaultDirectory &&
+            QDir(QString::fromUtf8(defaultDirectory)).absolutePath().toStdString() != dir) {
+            return VAL_NO_FILE_SELECTED;
+        }
+    }
+    // With the extension restricted, a name typed without it gets the one of the type list.
+    const QString list = QString::fromUtf8(fileTypeList ? fileTypeList : "");
+    if (restrictExtension && list.startsWith("*.") && !list.contains(';')) {
+        const QString ext = list.mid(1);
+        if (!QString::fromStdString(chosen).endsWith(ext, Qt::CaseInsensitive)) chosen += ext.toStdString();
+    }
+    if (chosen.size() + 1 > pathSize) return UIE_BUFFER_TOO_SMALL;  // never a cut path
+    std::memcpy(path, chosen.c_str(), chosen.size() + 1);
+    RememberDirectory(chosen);
+    return QFileInfo::exists(QString::fromStdString(chosen)) ? VAL_EXISTING_FILE_SELECTED
+                                                             : VAL_NEW_FILE_SELECTED;
+}
+
+int GetFilePopupDirHistory(int* count, char*** list) {
+    if (int rc = EnterCall("GetFilePopupDirHistory"); rc < 0) return rc;
+    if (count == nullptr || list == nullptr) return UIE_BAD_ARGUMENT;
+    const auto& history = Script().history;
+    *count = 0;
+    *list = nullptr;
+    if (history.empty()) return 0;
+    auto** array = static_cast<char**>(std::malloc(history.size() * sizeof(char*)));
+    if (array == nullptr) return UIE_BAD_ARGUMENT;
+    for (size_t i = 0; i < history.size(); ++i) {
+        array[i] = static_cast<char*>(std::malloc(history[i].size() + 1));
+        if (array[i] == nullptr) {
+            while (i > 0) std::free(array[--i]);
+            std::free(array);
+            return UIE_BAD_ARGUMENT;
+        }
+        std::memcpy(array[i], history[i].c_str(), history[i].size() + 1);
+    }
+    *count = static_cast<int>(history.size());
+    *list = array;
+    return 0;
+}
