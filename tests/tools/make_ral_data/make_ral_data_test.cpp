@@ -201,7 +201,7 @@ TEST_F(MakeRalDataTest, LongLinesKeepEveryCodeWhole) {
     std::vector<std::string> codes;
     for (int h = 10; codes.size() < 150; h += 10) {
         for (int c = 5; c <= 25 && codes.size() < 150; c += 5) {
-            char code[12];
+            char code[32];
             std::snprintf(code, sizeof code, "%03d 50 %02d", h % 370, c);
             codes.push_back(code);
             line += code;
