@@ -199,9 +199,10 @@ const std::vector<Setting>& CellSettings(int row) {
     return row == 3 ? smaller : regular;
 }
 
-// Sets a picture as the cell's value: the cell must be a picture cell while it takes it.
-int PictureStep(int panel, int table, int column, int row, int& bitmap) {
-    if (const int r = GetUserBitmapFromText(kCellPictureText, kBitmapTextFormat102, &bitmap); r < 0) return r;
+}  // namespace
+
+int SetCellPicture(int panel, int table, int column, int row, const char* bitmapText, int& bitmap) {
+    if (const int r = GetUserBitmapFromText(bitmapText, kBitmapTextFormat102, &bitmap); r < 0) return r;
     if (bitmap == 0) return 0;
     int savedType = 0;
     if (const int r = GetTableCellAttribute(panel, table, MakePoint(column, row), kCellType, &savedType);
@@ -218,8 +219,6 @@ int PictureStep(int panel, int table, int column, int row, int& bitmap) {
     bitmap = 0;
     return 0;
 }
-
-}  // namespace
 
 int BuildColourTable(int panel, int& bitmap) {
     if (const int r = NewCtrlInto(PANEL_TABLE, panel, kTable, kTableLabel, 90, 71); r < 0) return r;
@@ -249,7 +248,8 @@ int BuildColourTable(int panel, int& bitmap) {
                     r < 0)
                     return r;
             }
-            if (const int r = PictureStep(panel, table, column, row, bitmap); r < 0) return r;
+            if (const int r = SetCellPicture(panel, table, column, row, kCellPictureText, bitmap); r < 0)
+                return r;
         }
     }
 

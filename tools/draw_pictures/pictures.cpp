@@ -18,9 +18,6 @@ constexpr int kD65 = 4;
 constexpr int kTenDegreeObserver = 1;
 constexpr double kPi = std::numbers::pi;
 
-// The main window's own face colour: what the pictures fade into at their edges.
-constexpr QRgb kPanelColour = 0xECE9D8;
-
 // Every picture is drawn this many times larger in each direction and averaged down, so that
 // round edges come out smooth at the small final size.
 constexpr int kSupersample = 4;
@@ -59,24 +56,21 @@ struct PixelSum {
     }
 };
 
-// Blends the covered share of a pixel over the panel colour, so the picture sits on the window
-// without a fringe whatever the picture control does with transparency.
+// The covered share of a pixel becomes its opacity, so the picture sits on whatever the
+// window shows behind it without a fringe.
 QRgb Resolve(const PixelSum& sum) {
     constexpr int samples = kSupersample * kSupersample;
-    const double cover = static_cast<double>(sum.covered) / samples;
-    auto channel = [&](double total, int background) {
-        const double own = sum.covered ? total / sum.covered : 0.0;
-        return static_cast<int>(std::lround(own * cover + background * (1.0 - cover)));
-    };
-    return qRgb(channel(sum.r, qRed(kPanelColour)), channel(sum.g, qGreen(kPanelColour)),
-                channel(sum.b, qBlue(kPanelColour)));
+    if (sum.covered == 0) return qRgba(0, 0, 0, 0);
+    auto channel = [&](double total) { return static_cast<int>(std::lround(total / sum.covered)); };
+    const int alpha = static_cast<int>(std::lround(255.0 * sum.covered / samples));
+    return qRgba(channel(sum.r), channel(sum.g), channel(sum.b), alpha);
 }
 
-// Draws with QPainter at kSupersample times the size onto the panel colour and scales down.
+// Draws with QPainter at kSupersample times the size on a transparent ground and scales down.
 template <typename Paint>
 QImage PaintSupersampled(int width, int height, Paint paint) {
-    QImage big(width * kSupersample, height * kSupersample, QImage::Format_RGB32);
-    big.fill(QColor::fromRgb(kPanelColour));
+    QImage big(width * kSupersample, height * kSupersample, QImage::Format_ARGB32_Premultiplied);
+    big.fill(Qt::transparent);
     {
         QPainter painter(&big);
         painter.setRenderHint(QPainter::Antialiasing);
@@ -84,7 +78,7 @@ QImage PaintSupersampled(int width, int height, Paint paint) {
         paint(painter);
     }
     return big.scaled(width, height, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
-        .convertToFormat(QImage::Format_RGB32);
+        .convertToFormat(QImage::Format_ARGB32);
 }
 
 }  // namespace
@@ -108,7 +102,7 @@ QImage DrawHueWheel() {
     constexpr double outerChroma = 52.0;
     constexpr double sectorGap = 0.55;  // pixels of panel colour between neighbouring sectors
 
-    QImage image(width, height, QImage::Format_RGB32);
+    QImage image(width, height, QImage::Format_ARGB32);
     for (int y = 0; y < height; ++y) {
         for (int x = 0; x < width; ++x) {
             PixelSum sum;
