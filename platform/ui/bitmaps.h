@@ -3,6 +3,7 @@
 // Bitmaps of the user-interface layer: integer handles (> 0) to images owned by the layer
 // until DiscardBitmap. Every function returns 0 (or a handle) on success and a negative
 // code on failure; on failure an output handle is set to 0.
+#include "platform/ui/tables.h"
 
 // The one image text format the layer reads: base64 of a PNG (see text_image.h).
 inline constexpr int kBitmapTextFormat = 102;
@@ -17,3 +18,7 @@ int SetCtrlBitmap(int panel, int control, int imageId, int bitmap);
 // A new bitmap of what a control shows: a picture's image, a canvas's drawing, any other
 // control as rendered. The caller frees it with DiscardBitmap.
 int GetCtrlBitmap(int panel, int control, int imageId, int* bitmap);
+// A new bitmap of a panel's client area as it is displayed: its controls as they are drawn,
+// hidden controls left out, also while the panel itself is hidden. `area` picks a part of
+// it (MakeRect(0, 0, -1, -1) for the whole). Scope 0 and 1 both take the client area.
+int GetPanelDisplayBitmap(int panel, int scope, Rect area, int* bitmap);

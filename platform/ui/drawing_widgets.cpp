@@ -1,11 +1,26 @@
 #include "platform/ui/drawing_widgets.h"
 
-// Plain stand-ins until the drawing modules give these controls their own widgets.
+#include "platform/ui/canvas_widget.h"
+#include "platform/ui/graph_widget.h"
+#include "platform/ui/picture_widget.h"
+
 namespace ui_detail {
 
-QWidget* MakePictureWidget(QWidget* parent) { return new QWidget(parent); }
-QWidget* MakeCanvasWidget(QWidget* parent) { return new QWidget(parent); }
-QWidget* MakeGraphWidget(QWidget* parent) { return new QWidget(parent); }
-void DrawingAttributeChanged(QWidget* widget, int) { widget->update(); }
+QWidget* MakePictureWidget(QWidget* parent) {
+    return new PictureWidget(parent);
+}
+QWidget* MakeCanvasWidget(QWidget* parent) {
+    return new CanvasWidget(parent);
+}
+QWidget* MakeGraphWidget(QWidget* parent) {
+    return new GraphWidget(parent);
+}
+
+void DrawingAttributeChanged(QWidget* widget, int attribute) {
+    if (auto* drawing = dynamic_cast<DrawingWidget*>(widget))
+        drawing->AttributeChanged(attribute);
+    else if (widget)
+        widget->update();
+}
 
 }  // namespace ui_detail
