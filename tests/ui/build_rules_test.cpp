@@ -1,0 +1,106 @@
+// Scaling of a window to the screen and the picture-loading rule.
+#include "ui/build_rules.h"
+
+#include <gtest/gtest.h>
+
+#include "platform/ui/ui_testing.h"
+#include "platform/ui/user_interface.h"
+#include "tests/ui/call_log_helpers.h"
+#include "ui/main_panel.h"
+
+namespace {
+
+constexpr PanelGeometry kMainDesign{21, 5, 780, 860};
+
+struct ScalingCase {
+    int percent;
+    int screenWidth;
+    int screenHeight;
+    PanelGeometry expected;
+};
+
+class Scaling : public ::testing::TestWithParam<ScalingCase> {};
+
+TEST_P(Scaling, MainWindowGeometryFollowsTheScreen) {
+    const ScalingCase& c = GetParam();
+    const PanelGeometry g = ScaledPanelGeometry(kMainDesign, c.percent, c.screenHeight, c.screenWidth);
+    EXPECT_EQ(g.top, c.expected.top);
+    EXPECT_EQ(g.left, c.expected.left);
+    EXPECT_EQ(g.height, c.expected.height);
+    EXPECT_EQ(g.width, c.expected.width);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Examples, Scaling,
+    ::testing::Values(
+        // No adjustment keeps the design, whatever the screen.
+        ScalingCase{-1, 1024, 768, {21, 5, 780, 860}}, ScalingCase{0, 3840, 2340, {21, 5, 780, 860}},
+        // The design screen itself gives factors of exactly 1.
+        ScalingCase{100, 1920, 1170, {21, 5, 780, 860}}, ScalingCase{37, 1920, 1170, {21, 5, 780, 860}},
+        // 458.67 and 645.99... truncate toward zero.
+        ScalingCase{100, 1024, 768, {13, 2, 512, 458}}, ScalingCase{50, 1024, 768, {17, 3, 645, 659}},
+        ScalingCase{100, 3840, 2340, {42, 10, 1560, 1720}}));
+
+class BuildRules : public ::testing::Test {
+  protected:
+    void SetUp() override { ui_testing::ResetLayer(); }
+    void TearDown() override { ui_testing::ResetLayer(); }
+};
+
+TEST_F(BuildRules, BuiltPanelTakesTheScaledGeometryAndAsksTheMonitorOnlyWhenAdjusting) {
+    struct Case {
+        int percent;
+        int width, height;
+        PanelGeometry expected;
+        bool asksMonitor;
+    };
+    const Case cases[] = {{-1, 1024, 768, {21, 5, 780, 860}, false},
+                          {0, 1024, 768, {21, 5, 780, 860}, false},
+                          {100, 1024, 768, {13, 2, 512, 458}, true},
+                          {50, 1024, 768, {17, 3, 645, 659}, true},
+                          {100, 3840, 2340, {42, 10, 1560, 1720}, true}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.percent);
+        ui_testing::ResetLayer();
+        ui_testing::SetResolutionAdjustment(c.percent);
+        ui_testing::SetMonitorSize(c.width, c.height);
+        ui_testing::StartRecording();
+        const int panel = BuildPANEL(0);
+        const Calls calls = ui_testing::StopRecording();
+        ASSERT_GT(panel, 0);
+        EXPECT_EQ(CountOf(calls, "GetMonitorFromPanel"), c.asksMonitor ? 1u : 0u);
+        EXPECT_EQ(CountOf(calls, "GetMonitorAttribute"), c.asksMonitor ? 2u : 0u);
+        int top = 0, left = 0, height = 0, width = 0;
+        GetPanelAttribute(panel, 532, &top);
+        GetPanelAttribute(panel, 531, &left);
+        GetPanelAttribute(panel, 540, &height);
+        GetPanelAttribute(panel, 533, &width);
+        EXPECT_EQ(top, c.expected.top);
+        EXPECT_EQ(left, c.expected.left);
+        EXPECT_EQ(height, c.expected.height);
+        EXPECT_EQ(width, c.expected.width);
+
+        // 618 frames the adjustment: on just before it, off right after it.
+        const std::size_t on = IndexOf(calls, "SetPanelAttribute", {Num(panel), "618", "1"});
+        const std::size_t off = IndexOf(calls, "SetPanelAttribute", {Num(panel), "618", "0"});
+        const std::size_t query = IndexOf(calls, "GetSystemAttribute", {"1500"});
+        ASSERT_NE(on, std::string::npos);
+        ASSERT_NE(off, std::string::npos);
+        EXPECT_LT(on, query);
+        EXPECT_LT(query, off);
+    }
+}
+
+TEST_F(BuildRules, PictureTextWithoutImageLeavesNoBitmapAndIsNoFailure) {
+    const int panel = NewPanel(0, "pictures", 0, 0, 100, 100);
+    const int picture = NewCtrl(panel, 480, "", 0, 0);
+    int bitmap = 0;
+    ui_testing::StartRecording();
+    EXPECT_EQ(LoadPicture(panel, picture, "not an image", bitmap), 0);
+    const Calls calls = ui_testing::StopRecording();
+    EXPECT_EQ(bitmap, 0);
+    ASSERT_EQ(calls.size(), 1u);
+    EXPECT_EQ(calls[0].operation, "GetUserBitmapFromText");
+}
+
+}  // namespace

@@ -1,0 +1,51 @@
+#pragma once
+
+// Reading the user-interface layer's call record in the window builders' tests.
+#include <algorithm>
+#include <cstddef>
+#include <string>
+#include <vector>
+
+#include "platform/ui/ui_testing.h"
+
+using Calls = std::vector<ui_testing::RecordedCall>;
+
+inline std::size_t CountOf(const Calls& calls, const std::string& operation) {
+    return static_cast<std::size_t>(
+        std::count_if(calls.begin(), calls.end(),
+                      [&](const ui_testing::RecordedCall& c) { return c.operation == operation; }));
+}
+
+// True when the call is `operation` and its arguments begin with `args`.
+inline bool Matches(const ui_testing::RecordedCall& call, const std::string& operation,
+                    const std::vector<std::string>& args) {
+    if (call.operation != operation || call.args.size() < args.size()) return false;
+    return std::equal(args.begin(), args.end(), call.args.begin());
+}
+
+// Index of the first (or last) matching call at or after `from`, or npos.
+inline std::size_t IndexOf(const Calls& calls, const std::string& operation,
+                           const std::vector<std::string>& args = {}, std::size_t from = 0) {
+    for (std::size_t i = from; i < calls.size(); ++i) {
+        if (Matches(calls[i], operation, args)) return i;
+    }
+    return std::string::npos;
+}
+
+inline std::size_t LastIndexOf(const Calls& calls, const std::string& operation,
+                               const std::vector<std::string>& args = {}) {
+    for (std::size_t i = calls.size(); i-- > 0;) {
+        if (Matches(calls[i], operation, args)) return i;
+    }
+    return std::string::npos;
+}
+
+inline std::string Quoted(const std::string& text) {
+    return "\"" + text + "\"";
+}
+inline std::string Num(int value) {
+    return std::to_string(value);
+}
+inline std::string Cell(int column, int row) {
+    return "(" + Num(column) + "," + Num(row) + ")";
+}

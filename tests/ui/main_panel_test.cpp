@@ -1,0 +1,424 @@
+// The main window's build: its calls, what it leaves on the screen's model, and the stop at
+// the first failing call.
+#include "ui/main_panel.h"
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <map>
+#include <string>
+#include <variant>
+
+#include "app/main_callbacks.h"
+#include "platform/ui/bitmaps.h"
+#include "platform/ui/registry.h"
+#include "platform/ui/ui_testing.h"
+#include "platform/ui/user_interface.h"
+#include "tests/ui/call_log_helpers.h"
+#include "ui/menu_bar.h"
+
+namespace {
+
+constexpr int kInjected = -9;
+constexpr int kUntouched = 5151;
+
+// The control globals in creation order.
+std::array<int*, 15> ControlGlobals() {
+    return {&PANEL_RGBRING,    &PANEL_TABLE,       &PANEL_HOMEBUTTON,  &PANEL_LOGO,         &PANEL_COPYBUTTON,
+            &PANEL_PREVBUTTON, &PANEL_PREV2BUTTON, &PANEL_NEXT2BUTTON, &PANEL_NEXTBUTTON,   &PANEL_HUEWHEEL,
+            &PANEL_HUE,        &PANEL_KBTTEXT,     &PANEL_LIGHTNESS,   &PANEL_BINARYSWITCH, &PANEL_CHROMA};
+}
+
+class MainPanel : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        ui_testing::ResetLayer();
+        ui_testing::SetResolutionAdjustment(0);
+    }
+    void TearDown() override {
+        ui_testing::CancelFailure();
+        ui_testing::ResetLayer();
+    }
+
+    // A complete build's calls and panel handle.
+    Calls Build(int parent = 0) {
+        ui_testing::StartRecording();
+        panel = BuildPANEL(parent);
+        return ui_testing::StopRecording();
+    }
+    int panel = 0;
+};
+
+TEST_F(MainPanel, CallCountsPerOperation) {
+    const Calls calls = Build();
+    ASSERT_GT(panel, 0);
+    // Counted by hand from the window's description: 15 controls, 12 of them defaulted,
+    // three pictures that each make, hand over and free one bitmap, 425 cell picture steps
+    // whose text makes none, and the 21 calls of the menu bar.
+    const std::map<std::string, std::size_t> expected{
+        {"NewPanel", 1},
+        {"SetPanelAttribute", 11},
+        {"NewCtrl", 15},
+        {"SetCtrlAttribute", 242},
+        {"InsertListItem", 14},
+        {"DefaultCtrl", 12},
+        {"GetUserBitmapFromText", 428},
+        {"SetCtrlBitmap", 3},
+        {"DiscardBitmap", 3},
+        {"InsertTableRows", 1},
+        {"SetTableRowAttribute", 690},
+        {"InsertTableColumns", 1},
+        {"SetTableColumnAttribute", 1012},
+        {"SetTableCellAttribute", 14450},
+        {"SetActiveTableCell", 1},
+        {"GetSystemAttribute", 1},
+        {"NewMenuBar", 1},
+        {"NewMenu", 3},
+        {"NewMenuItem", 6},
+        {"InsertSeparator", 1},
+        {"SetMenuBarAttribute", 10},
+    };
+    std::size_t total = 0;
+    for (const auto& [operation, count] : expected) {
+        EXPECT_EQ(CountOf(calls, operation), count) << operation;
+        total += count;
+    }
+    EXPECT_EQ(calls.size(), total) << "calls of operations not expected at all";
+
+    const std::string p = Num(panel), t = Num(PANEL_TABLE);
+    std::size_t tableAttributes = 0;
+    for (const auto& c : calls) {
+        if (Matches(c, "SetCtrlAttribute", {p, t})) ++tableAttributes;
+    }
+    // 41 while the table is built, 593 and 560 at its end, then its tab position and 612.
+    EXPECT_EQ(tableAttributes, 45u);
+}
+
+TEST_F(MainPanel, StagesBeginAndEndWithTheirOwnCalls) {
+    const Calls calls = Build();
+    ASSERT_GT(panel, 0);
+    const std::string p = Num(panel), t = Num(PANEL_TABLE);
+
+    EXPECT_TRUE(Matches(calls[0], "NewPanel", {"0", Quoted("Kelbrant Ostrel"), "21", "5", "780", "860"}));
+    EXPECT_TRUE(Matches(calls[1], "SetPanelAttribute", {p, "501", Quoted("PANEL")}));
+    EXPECT_TRUE(Matches(calls[8], "SetPanelAttribute", {p, "621", "0"}));
+    EXPECT_TRUE(Matches(calls[9], "NewCtrl", {p, "300", Quoted("RGB Space Representation"), "746", "340"}));
+
+    // The table sits between the ring's last attribute and the home button.
+    const std::size_t tableMade = IndexOf(calls, "NewCtrl", {p, "510"});
+    ASSERT_NE(tableMade, std::string::npos);
+    EXPECT_TRUE(Matches(calls[tableMade - 1], "SetCtrlAttribute", {p, Num(PANEL_RGBRING), "700", "32"}));
+    EXPECT_TRUE(
+        Matches(calls[tableMade], "NewCtrl", {p, "510", Quoted("Ostrel Color\u00a9 System"), "90", "71"}));
+    EXPECT_TRUE(Matches(calls[tableMade + 1], "SetCtrlAttribute", {p, t, "501", Quoted("TABLE")}));
+    EXPECT_TRUE(Matches(calls[tableMade + 41], "SetCtrlAttribute", {p, t, "649", "1"}));
+    EXPECT_TRUE(Matches(calls[tableMade + 42], "InsertTableRows", {p, t, "-1", "17", "-1"}));
+
+    const std::size_t firstRow = IndexOf(calls, "SetTableRowAttribute");
+    const std::size_t lastRow = LastIndexOf(calls, "SetTableRowAttribute");
+    EXPECT_EQ(firstRow, tableMade + 43);
+    EXPECT_TRUE(Matches(calls[firstRow], "SetTableRowAttribute", {p, t, "1", "640", Num(0xA0A0A0)}));
+    EXPECT_TRUE(Matches(calls[lastRow], "SetTableRowAttribute", {p, t, "17", "1592", "160"}));
+    EXPECT_EQ(lastRow - firstRow + 1, 690u);
+    EXPECT_TRUE(Matches(calls[lastRow + 1], "InsertTableColumns", {p, t, "-1", "25", "-1"}));
+
+    const std::size_t firstColumn = IndexOf(calls, "SetTableColumnAttribute");
+    const std::size_t lastColumn = LastIndexOf(calls, "SetTableColumnAttribute");
+    EXPECT_EQ(firstColumn, lastRow + 2);
+    EXPECT_TRUE(Matches(calls[firstColumn], "SetTableColumnAttribute", {p, t, "1", "641", Quoted("")}));
+    EXPECT_TRUE(Matches(calls[lastColumn], "SetTableColumnAttribute", {p, t, "25", "1592", "0"}));
+    EXPECT_EQ(lastColumn - firstColumn + 1, 1012u);
+
+    // 425 steps of 34 settings and one picture text each.
+    const std::size_t firstCell = lastColumn + 1;
+    EXPECT_TRUE(Matches(calls[firstCell], "SetTableCellAttribute", {p, t, Cell(1, 1), "680", Num(0x303030)}));
+    EXPECT_TRUE(Matches(calls[firstCell + 33], "SetTableCellAttribute", {p, t, Cell(1, 1), "1592", "32"}));
+    EXPECT_TRUE(Matches(calls[firstCell + 34], "GetUserBitmapFromText", {Quoted("!!!!!$!!!!!"), "102"}));
+    EXPECT_TRUE(Matches(calls[firstCell + 35], "SetTableCellAttribute", {p, t, Cell(2, 1), "680"}));
+    const std::size_t afterCells = firstCell + 425 * 35;
+    EXPECT_TRUE(Matches(calls[afterCells - 2], "SetTableCellAttribute", {p, t, Cell(25, 17), "1592", "32"}));
+    EXPECT_TRUE(Matches(calls[afterCells - 1], "GetUserBitmapFromText", {Quoted("!!!!!$!!!!!"), "102"}));
+    EXPECT_TRUE(Matches(calls[afterCells], "DefaultCtrl", {p, t}));
+    EXPECT_TRUE(Matches(calls[afterCells + 1], "SetActiveTableCell", {p, t, Cell(24, 3)}));
+    EXPECT_TRUE(Matches(calls[afterCells + 2], "SetCtrlAttribute", {p, t, "593", "16"}));
+    EXPECT_TRUE(Matches(calls[afterCells + 3], "SetCtrlAttribute", {p, t, "560", "0"}));
+    EXPECT_TRUE(Matches(calls[afterCells + 4], "NewCtrl", {p, "205", Quoted("<"), "744", "185"}));
+
+    // The menu bar comes last, after 618 is back to 0.
+    const std::size_t bar = IndexOf(calls, "NewMenuBar", {p});
+    ASSERT_NE(bar, std::string::npos);
+    EXPECT_TRUE(Matches(calls[bar - 1], "SetPanelAttribute", {p, "618", "0"}));
+    EXPECT_EQ(calls.size() - bar, 21u);
+    EXPECT_EQ(calls.back().operation, "SetMenuBarAttribute");
+    EXPECT_EQ(calls.back().args.at(1), Num(MENU_HELP_CONTENTS));
+    EXPECT_EQ(calls.back().args.at(3), Quoted("CONTENTS"));
+}
+
+TEST_F(MainPanel, TableRowsColumnsAndCellsHoldTheirValues) {
+    Build();
+    ASSERT_GT(panel, 0);
+    const int t = PANEL_TABLE;
+    int rows = 0, columns = 0;
+    GetNumTableRows(panel, t, &rows);
+    GetNumTableColumns(panel, t, &columns);
+    EXPECT_EQ(rows, 17);
+    EXPECT_EQ(columns, 25);
+
+    const std::array<const char*, 8> lightness{"90", "80", "70", "60", "50", "40", "30", "20"};
+    for (int row = 1; row <= 17; ++row) {
+        SCOPED_TRACE(row);
+        int height = 0;
+        std::string label;
+        GetTableRowAttribute(panel, t, row, 1650, &height);
+        GetTableRowAttribute(panel, t, row, 641, &label);
+        EXPECT_EQ(height, row % 2 == 0 ? 50 : 25);
+        EXPECT_EQ(label, row % 2 == 0 ? lightness[row / 2 - 1] : "");
+    }
+    for (int column = 1; column <= 25; ++column) {
+        SCOPED_TRACE(column);
+        int width = 0;
+        std::string label;
+        GetTableColumnAttribute(panel, t, column, 1700, &width);
+        GetTableColumnAttribute(panel, t, column, 641, &label);
+        EXPECT_EQ(width, column % 2 == 0 ? 50 : 10);
+        EXPECT_EQ(label, column % 2 == 0 ? std::to_string(column / 2) : "");
+    }
+
+    // Every cell ends with its own list's values, whatever its row and column set.
+    for (int row = 1; row <= 17; ++row) {
+        for (int column = 1; column <= 25; ++column) {
+            const Point cell = MakePoint(column, row);
+            int size = 0, type = 0, colour = 0, grid = 0, dataType = 0;
+            std::string font;
+            GetTableCellAttribute(panel, t, cell, 686, &size);
+            GetTableCellAttribute(panel, t, cell, 1580, &type);
+            GetTableCellAttribute(panel, t, cell, 690, &colour);
+            GetTableCellAttribute(panel, t, cell, 1583, &grid);
+            GetTableCellAttribute(panel, t, cell, 710, &dataType);
+            GetTableCellAttribute(panel, t, cell, 682, &font);
+            ASSERT_EQ(size, row == 3 ? 13 : 14) << column << "," << row;
+            ASSERT_EQ(type, 1) << column << "," << row;
+            ASSERT_EQ(colour, 0xFFFFFF) << column << "," << row;
+            ASSERT_EQ(grid, 0xF8F8F8) << column << "," << row;
+            ASSERT_EQ(dataType, 1) << column << "," << row;
+            ASSERT_EQ(font, "Arial Narrow") << column << "," << row;
+        }
+    }
+
+    Point active{0, 0};
+    GetActiveTableCell(panel, t, &active);
+    EXPECT_EQ(active.x, 24);
+    EXPECT_EQ(active.y, 3);
+}
+
+TEST_F(MainPanel, RowsAndColumnsSetTheirOwnKindsOfValue) {
+    const Calls calls = Build();
+    ASSERT_GT(panel, 0);
+    const std::string p = Num(panel), t = Num(PANEL_TABLE);
+    // Swatch rows hold doubles with an unbounded range; the others 32-bit integers.
+    for (int row = 1; row <= 17; ++row) {
+        SCOPED_TRACE(row);
+        const std::string r = Num(row);
+        const bool swatch = row % 2 == 0;
+        EXPECT_NE(IndexOf(calls, "SetTableRowAttribute", {p, t, r, "730", swatch ? "inf" : "2147483647"}),
+                  std::string::npos);
+        EXPECT_NE(IndexOf(calls, "SetTableRowAttribute", {p, t, r, "731", swatch ? "-inf" : "-2147483648"}),
+                  std::string::npos);
+        EXPECT_NE(IndexOf(calls, "SetTableRowAttribute", {p, t, r, "710", swatch ? "4" : "1"}),
+                  std::string::npos);
+        // Only row 1 and the swatch rows colour and size their labels.
+        const bool ownLabelLook = row == 1 || swatch;
+        EXPECT_EQ(IndexOf(calls, "SetTableRowAttribute", {p, t, r, "646"}) != std::string::npos,
+                  ownLabelLook);
+        EXPECT_EQ(IndexOf(calls, "SetTableRowAttribute", {p, t, r, "640"}) != std::string::npos,
+                  ownLabelLook);
+    }
+    std::size_t pointSize13 = 0;
+    for (const auto& c : calls) {
+        if (Matches(c, "SetTableCellAttribute", {p, t}) && c.args.at(3) == "686" && c.args.at(4) == "13") {
+            EXPECT_EQ(c.args.at(2).substr(c.args.at(2).find(',')), ",3)");
+            ++pointSize13;
+        }
+    }
+    EXPECT_EQ(pointSize13, 25u);
+}
+
+TEST_F(MainPanel, RingTabOrderAndCallbacks) {
+    const Calls calls = Build();
+    ASSERT_GT(panel, 0);
+    const std::string p = Num(panel);
+
+    const std::array<const char*, 14> spaces{
+        "Adobe space", "Apple space", "CIE space",           "ColorMatch", "HDTV space",
+        "NTSC space",  "Pal/Secam",   "CGI space",           "SMPTE 240M", "SMPTE C",
+        "sRGB space",  "Wide Gammut", "No gamma sRGB space", "LDC space"};
+    const std::size_t firstItem = IndexOf(calls, "InsertListItem");
+    ASSERT_NE(firstItem, std::string::npos);
+    for (int i = 0; i < 14; ++i) {
+        EXPECT_TRUE(Matches(calls[firstItem + i], "InsertListItem",
+                            {p, Num(PANEL_RGBRING), Num(i), Quoted(spaces[i]), Num(i)}));
+    }
+    int count = 0;
+    GetNumListItems(panel, PANEL_RGBRING, &count);
+    EXPECT_EQ(count, 14);
+    // The data type comes before the first item.
+    EXPECT_TRUE(Matches(calls[firstItem - 1], "SetCtrlAttribute", {p, Num(PANEL_RGBRING), "710", "1"}));
+
+    const std::array<int, 15> tabOrder{
+        PANEL_COPYBUTTON, PANEL_CHROMA,      PANEL_HUE,         PANEL_HUEWHEEL,   PANEL_BINARYSWITCH,
+        PANEL_KBTTEXT,    PANEL_NEXT2BUTTON, PANEL_PREVBUTTON,  PANEL_LIGHTNESS,  PANEL_LOGO,
+        PANEL_RGBRING,    PANEL_HOMEBUTTON,  PANEL_PREV2BUTTON, PANEL_NEXTBUTTON, PANEL_TABLE};
+    const std::size_t firstTab = IndexOf(calls, "SetCtrlAttribute", {p, Num(PANEL_COPYBUTTON), "610"});
+    ASSERT_NE(firstTab, std::string::npos);
+    for (int i = 0; i < 15; ++i) {
+        EXPECT_TRUE(Matches(calls[firstTab + i], "SetCtrlAttribute", {p, Num(tabOrder[i]), "610", Num(i)}))
+            << i;
+    }
+    EXPECT_TRUE(Matches(calls[firstTab + 15], "SetCtrlAttribute", {p, Num(PANEL_RGBRING), "612", "0"}));
+    EXPECT_TRUE(Matches(calls[firstTab + 16], "SetCtrlAttribute", {p, Num(PANEL_TABLE), "612", "1"}));
+    EXPECT_TRUE(Matches(calls[firstTab + 17], "SetCtrlAttribute", {p, Num(PANEL_HOMEBUTTON), "612", "2"}));
+
+    const struct {
+        int* control;
+        CtrlCallbackPtr callback;
+    } bound[] = {{&PANEL_RGBRING, ChangeColorSpaceCallback},     {&PANEL_TABLE, HitTableCallback},
+                 {&PANEL_HOMEBUTTON, GreyHueCallback},           {&PANEL_HUE, GreyHueCallback},
+                 {&PANEL_COPYBUTTON, CopyChartCallback},         {&PANEL_PREVBUTTON, PrevHueCallback},
+                 {&PANEL_PREV2BUTTON, PrevHueCallback},          {&PANEL_NEXTBUTTON, NextHueCallback},
+                 {&PANEL_NEXT2BUTTON, NextHueCallback},          {&PANEL_HUEWHEEL, ChangeHueCallback},
+                 {&PANEL_BINARYSWITCH, ChangeBackgroundCallback}};
+    for (const auto& b : bound) {
+        const AttrValue* value = ui_detail::FindCtrlAttr(panel, *b.control, 513);
+        ASSERT_NE(value, nullptr) << *b.control;
+        ASSERT_TRUE(std::holds_alternative<CtrlCallbackPtr>(value->value)) << *b.control;
+        EXPECT_EQ(std::get<CtrlCallbackPtr>(value->value), b.callback) << *b.control;
+    }
+    for (int* unbound : {&PANEL_LOGO, &PANEL_KBTTEXT, &PANEL_LIGHTNESS, &PANEL_CHROMA}) {
+        EXPECT_EQ(IndexOf(calls, "SetCtrlAttribute", {p, Num(*unbound), "513"}), std::string::npos);
+    }
+}
+
+TEST_F(MainPanel, ParentPanelAloneGetsFrameColours) {
+    const int parent = NewPanel(0, "parent", 0, 0, 900, 900);
+    ASSERT_GT(parent, 0);
+    for (int p : {0, parent}) {
+        SCOPED_TRACE(p);
+        const Calls calls = Build(p);
+        ASSERT_GT(panel, 0);
+        const bool child = p != 0;
+        EXPECT_EQ(
+            IndexOf(calls, "SetPanelAttribute", {Num(panel), "550", Num(0xECE9D8)}) != std::string::npos,
+            child);
+        EXPECT_EQ(
+            IndexOf(calls, "SetPanelAttribute", {Num(panel), "576", Num(0xECE9D8)}) != std::string::npos,
+            child);
+        EXPECT_EQ(CountOf(calls, "SetPanelAttribute"), child ? 13u : 11u);
+    }
+}
+
+// Where a failure is injected, described by the call of a full build that it replaces.
+struct FailurePoint {
+    const char* what;
+    const char* operation;
+    std::vector<std::string> args;  // after the panel handle (or all, for calls without one)
+    bool withPanel;
+    int occurrence;       // 1 = first matching call
+    bool releasesBitmap;  // the error exit must free the bitmap in hand
+};
+
+class MainPanelFailure : public MainPanel, public ::testing::WithParamInterface<FailurePoint> {};
+
+TEST_P(MainPanelFailure, ReturnsTheCodeOfTheFailingCallAndMakesNoLaterCall) {
+    const FailurePoint& f = GetParam();
+    const Calls full = Build();
+    ASSERT_GT(panel, 0);
+    std::vector<std::string> args = f.args;
+    if (f.withPanel) args.insert(args.begin(), Num(panel));
+    std::size_t index = std::string::npos;
+    for (int k = 0; k < f.occurrence; ++k) {
+        index = IndexOf(full, f.operation, args, index == std::string::npos ? 0 : index + 1);
+        ASSERT_NE(index, std::string::npos) << f.what;
+    }
+    // The IDs a full build hands out, to tell made controls from untouched ones.
+    std::vector<std::size_t> made;
+    for (std::size_t i = 0; i < full.size(); ++i) {
+        if (full[i].operation == "NewCtrl") made.push_back(i);
+    }
+
+    ui_testing::ResetLayer();
+    ui_testing::SetResolutionAdjustment(0);
+    for (int* g : ControlGlobals()) *g = kUntouched;
+    ui_testing::StartRecording();
+    ui_testing::FailNthCall(static_cast<int>(index) + 1, kInjected);
+    const int result = BuildPANEL(0);
+    const Calls calls = ui_testing::StopRecording();
+
+    EXPECT_EQ(result, kInjected);
+    ASSERT_EQ(calls.size(), index + 1 + (f.releasesBitmap ? 1 : 0));
+    for (std::size_t i = 0; i <= index; ++i) {
+        ASSERT_EQ(calls[i].operation, full[i].operation) << i;
+    }
+    if (f.releasesBitmap) {
+        // The bitmap handed to the failing call is the one freed.
+        EXPECT_EQ(calls.back().operation, "DiscardBitmap");
+        EXPECT_EQ(calls.back().args.at(0), calls[index].args.back());
+    }
+    const auto globals = ControlGlobals();
+    for (std::size_t c = 0; c < made.size(); ++c) {
+        if (made[c] < index) {
+            EXPECT_GT(*globals[c], 0) << c;
+        } else if (made[c] == index) {
+            EXPECT_EQ(*globals[c], kInjected) << c;
+        } else {
+            EXPECT_EQ(*globals[c], kUntouched) << c;
+        }
+    }
+    EXPECT_EQ(CountOf(calls, "DiscardPanel"), 0u);
+    EXPECT_EQ(CountOf(calls, "DiscardCtrl"), 0u);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Spread, MainPanelFailure,
+    ::testing::Values(
+        FailurePoint{"the panel", "NewPanel", {}, false, 1, false},
+        FailurePoint{"first panel attribute", "SetPanelAttribute", {"501"}, true, 1, false},
+        FailurePoint{"the ring", "NewCtrl", {"300"}, true, 1, false},
+        FailurePoint{"a ring item", "InsertListItem", {}, true, 5, false},
+        FailurePoint{"the table", "NewCtrl", {"510"}, true, 1, false},
+        FailurePoint{"a table attribute", "SetCtrlAttribute", {"3", "1517"}, true, 1, false},
+        FailurePoint{"the rows", "InsertTableRows", {}, true, 1, false},
+        FailurePoint{"a row attribute", "SetTableRowAttribute", {}, true, 333, false},
+        FailurePoint{"a column attribute", "SetTableColumnAttribute", {}, true, 1012, false},
+        FailurePoint{"a cell setting", "SetTableCellAttribute", {}, true, 7001, false},
+        FailurePoint{
+            "a cell picture step", "GetUserBitmapFromText", {Quoted("!!!!!$!!!!!")}, false, 200, false},
+        FailurePoint{"the active cell", "SetActiveTableCell", {}, true, 1, false},
+        FailurePoint{"the logo's text", "GetUserBitmapFromText", {}, false, 426, false},
+        FailurePoint{"the logo's hand-over", "SetCtrlBitmap", {}, true, 1, true},
+        FailurePoint{"the logo's release", "DiscardBitmap", {}, false, 1, true},
+        FailurePoint{"the wheel's hand-over", "SetCtrlBitmap", {}, true, 2, true},
+        FailurePoint{"a text message", "NewCtrl", {"160"}, true, 2, false},
+        FailurePoint{
+            "the last control's last attribute", "SetCtrlAttribute", {"16", "700", "0"}, true, 1, false},
+        FailurePoint{"a tab position", "SetCtrlAttribute", {"2", "610"}, true, 1, false},
+        FailurePoint{"the adjustment's query", "GetSystemAttribute", {"1500"}, false, 1, false},
+        FailurePoint{"the menu bar", "NewMenuBar", {}, true, 1, false},
+        FailurePoint{"the separator", "InsertSeparator", {}, false, 1, false},
+        FailurePoint{"the last call", "SetMenuBarAttribute", {}, false, 10, false}),
+    [](const ::testing::TestParamInfo<FailurePoint>& info) { return "Point" + std::to_string(info.index); });
+
+TEST_F(MainPanel, MenuFailureReturnsItsCodeAlthoughThePanelIsComplete) {
+    const Calls full = Build();
+    const std::size_t separator = IndexOf(full, "InsertSeparator");
+    ASSERT_NE(separator, std::string::npos);
+    ui_testing::ResetLayer();
+    ui_testing::SetResolutionAdjustment(0);
+    MENU_FILE_QUIT = kUntouched;
+    ui_testing::FailNthCall(static_cast<int>(separator) + 1, kInjected);
+    EXPECT_EQ(BuildPANEL(0), kInjected);
+    EXPECT_EQ(MENU_FILE_SEP1, kInjected);
+    EXPECT_EQ(MENU_FILE_QUIT, kUntouched);
+    EXPECT_GT(PANEL_CHROMA, 0);
+}
+
+}  // namespace
