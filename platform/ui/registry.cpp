@@ -1,7 +1,15 @@
 #include "platform/ui/registry.h"
 
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
 #include <QApplication>
+#include <QGuiApplication>
+#include <cerrno>
+#include <cstdio>
 #include <cstdlib>
+#include <string>
 
 #include "platform/ui/ui_state.h"
 
@@ -69,13 +77,54 @@ bool HaveApplication() {
     return QApplication::instance() != nullptr;
 }
 
+namespace {
+
+bool Set(const char* variable) {
+    const char* value = std::getenv(variable);
+    return value != nullptr && *value != '\0';
+}
+
+void FatalEndsChild(QtMsgType type, const QMessageLogContext&, const QString& message) {
+    if (type != QtFatalMsg) return;
+    const QByteArray text = message.toLocal8Bit() + '\n';
+    (void)!::write(STDERR_FILENO, text.constData(), static_cast<size_t>(text.size()));
+    ::_exit(1);
+}
+
+// Whether the toolkit can open its display. Its platform plugin aborts the process when it
+// cannot (a display that does not answer, a plugin that will not load), so a child process
+// opens it first and the program learns the answer without dying.
+bool DisplayOpens() {
+    const std::string platform = Set("QT_QPA_PLATFORM") ? std::getenv("QT_QPA_PLATFORM") : "";
+    if (platform.rfind("offscreen", 0) == 0 || platform.rfind("minimal", 0) == 0) return true;
+    if (platform.empty() && !Set("DISPLAY") && !Set("WAYLAND_DISPLAY")) return false;
+    std::fflush(nullptr);
+    const pid_t child = ::fork();
+    if (child < 0) return true;  // no probe possible: let the toolkit try
+    if (child == 0) {
+        const rlimit noCore{0, 0};
+        ::setrlimit(RLIMIT_CORE, &noCore);
+        qInstallMessageHandler(&FatalEndsChild);
+        int argc = 1;
+        char name[] = "ostrel";
+        char* argv[] = {name, nullptr};
+        new QGuiApplication(argc, argv);  // the child ends right here, without cleaning up
+        ::_exit(0);
+    }
+    int status = 0;
+    while (::waitpid(child, &status, 0) < 0) {
+        if (errno != EINTR) return false;
+    }
+    return WIFEXITED(status) && WEXITSTATUS(status) == 0;
+}
+
+}  // namespace
+
 bool EnsureApplication() {
     if (HaveApplication()) return true;
-    const char* platform = std::getenv("QT_QPA_PLATFORM");
-    const char* x11 = std::getenv("DISPLAY");
-    const char* wayland = std::getenv("WAYLAND_DISPLAY");
-    const bool display = (platform && *platform) || (x11 && *x11) || (wayland && *wayland);
-    if (!display) return false;
+    static int opens = -1;  // asked once: a display that failed stays failed
+    if (opens < 0) opens = DisplayOpens() ? 1 : 0;
+    if (opens == 0) return false;
     static int argc = 1;
     static char name[] = "ostrel";
     static char* argv[] = {name, nullptr};
