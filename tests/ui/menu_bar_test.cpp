@@ -88,7 +88,9 @@ TEST_F(MenuBar, BuildsTwentyOneCallsInOrderWithNamesAndCallbacks) {
     // Ten distinct identifiers (the bar's handle is numbered apart and may equal one of them).
     for (int* a : Globals()) {
         for (int* other : Globals()) {
-            if (a != other) EXPECT_NE(*a, *other);
+            if (a != other) {
+                EXPECT_NE(*a, *other);
+            }
         }
     }
 }
@@ -118,7 +120,9 @@ TEST_F(MenuBar, FailingCallEndsTheBuildWithItsCodeAndLeavesLaterGlobals) {
         EXPECT_EQ(result, kInjected);
         EXPECT_EQ(calls.size(), static_cast<std::size_t>(c.n));
         const auto globals = Globals();
-        if (c.failing < globals.size()) EXPECT_EQ(*globals[c.failing], kInjected);
+        if (c.failing < globals.size()) {
+            EXPECT_EQ(*globals[c.failing], kInjected);
+        }
         for (std::size_t g = c.firstUntouched; g < globals.size(); ++g)
             EXPECT_EQ(*globals[g], kUntouched) << g;
     }
