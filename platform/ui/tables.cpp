@@ -31,16 +31,23 @@ bool CellInside(const TableModel& t, Point cell) {
     return cell.x >= 1 && cell.x <= t.ColumnCount() && cell.y >= 1 && cell.y <= t.RowCount();
 }
 
-// A range of -1 rows or columns reaches to the table's end.
+// A range of -1 rows or columns reaches to the table's end. Checked without sums that could
+// overflow, since a caller's rectangle may hold any int.
 bool ResolveRange(const TableModel& t, Rect range, Rect* out) {
+    if (range.top < 1 || range.left < 1 || range.top > t.RowCount() || range.left > t.ColumnCount())
+        return false;
     if (range.height == -1) range.height = t.RowCount() - range.top + 1;
     if (range.width == -1) range.width = t.ColumnCount() - range.left + 1;
-    if (range.top < 1 || range.left < 1 || range.height < 1 || range.width < 1) return false;
-    if (range.top + range.height - 1 > t.RowCount() || range.left + range.width - 1 > t.ColumnCount())
+    if (range.height < 1 || range.width < 1) return false;
+    if (range.height > t.RowCount() - range.top + 1 || range.width > t.ColumnCount() - range.left + 1)
         return false;
     *out = range;
     return true;
 }
+
+// A table holds at most this many cells: far beyond any window, and small enough that a wild
+// count is refused instead of exhausting memory.
+constexpr long long kMaxTableCells = 1LL << 22;
 
 AttrValue CellDefault(int attribute) {
     switch (attribute) {
@@ -197,6 +204,10 @@ int InsertLines(const char* op, int panel, int control, int position, int count,
     TableModel& t = *c->table;
     const int size = isRow ? t.RowCount() : t.ColumnCount();
     if (count < 0 || (position != -1 && (position < 1 || position > size + 1))) return UIE_OUT_OF_RANGE;
+    const long long rows = t.RowCount() + (isRow ? static_cast<long long>(count) : 0);
+    const long long columns = t.ColumnCount() + (isRow ? 0 : static_cast<long long>(count));
+    if (rows > kMaxTableCells || columns > kMaxTableCells || rows * columns > kMaxTableCells)
+        return UIE_OUT_OF_RANGE;
     if (cellType != -1 && cellType != VAL_CELL_NUMERIC && cellType != VAL_CELL_PICTURE)
         return UIE_OUT_OF_RANGE;
     AttrStore defaults = c->attrs;
