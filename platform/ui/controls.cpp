@@ -350,6 +350,7 @@ int GetCtrlVal(int panel, int control, int* value) {
 int GetCtrlVal(int panel, int control, float* value) {
     double d = 0.0;
     if (int rc = GetCtrlVal(panel, control, &d); rc < 0) return rc;
+    if (value == nullptr) return UIE_BAD_ARGUMENT;
     *value = static_cast<float>(d);
     return 0;
 }
@@ -434,7 +435,7 @@ int DeleteListItem(int panel, int control, int index, int count) {
     const int size = static_cast<int>(c->items.size());
     if (index < 0 || index > size || (index == size && count != -1 && count != 0)) return UIE_OUT_OF_RANGE;
     if (count == -1) count = size - index;
-    if (count < 0 || index + count > size) return UIE_OUT_OF_RANGE;
+    if (count < 0 || count > size - index) return UIE_OUT_OF_RANGE;
     c->items.erase(c->items.begin() + index, c->items.begin() + index + count);
     const int left = static_cast<int>(c->items.size());
     if (c->selected >= index + count) {
