@@ -165,9 +165,13 @@ const ControlRecord* ControlWidget::Record() const {
     return FindControl(panel_, control_);
 }
 
-bool ControlWidget::Operable() const {
-    const ControlRecord* c = Record();
+bool TakesInput(int panel, int control) {
+    const ControlRecord* c = FindControl(panel, control);
     return c != nullptr && !IsDimmed(*c) && c->attrs.Int(ATTR_CTRL_MODE, VAL_HOT) != VAL_INDICATOR;
+}
+
+bool ControlWidget::Operable() const {
+    return TakesInput(panel_, control_);
 }
 
 void ControlWidget::paintEvent(QPaintEvent*) {
@@ -421,8 +425,35 @@ void ControlWidget::StepValue(int direction) {
     if (self) DispatchCtrlEvent(panel_, control_, EVENT_COMMIT, 0, 0);
 }
 
+// An operable string control takes typed text; Enter commits it.
+bool ControlWidget::EditText(QKeyEvent* event) {
+    ControlRecord* c = FindControl(panel_, control_);
+    if (c == nullptr || style_ != CTRL_STRING) return false;
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        DispatchCtrlEvent(panel_, control_, EVENT_COMMIT, 0, 0);
+        return true;
+    }
+    QString text = QString::fromStdString(ShownText(*c));
+    if (event->key() == Qt::Key_Backspace) {
+        if (text.isEmpty()) return true;
+        text.chop(1);
+    } else {
+        const QString typed = event->text();
+        if (typed.isEmpty() || !typed.at(0).isPrint()) return false;
+        // Attribute 760: the longest text the field takes; -1 or 0 for no limit.
+        const int longest = c->attrs.Int(ATTR_MAX_ENTRY_LENGTH, -1);
+        if (longest > 0 && text.size() + typed.size() > longest) return true;
+        text += typed;
+    }
+    StoreControlValue(*c, AttrValue(text.toStdString()));
+    update();
+    DispatchCtrlEvent(panel_, control_, EVENT_VAL_CHANGED, 0, 0);
+    return true;
+}
+
 void ControlWidget::keyPressEvent(QKeyEvent* event) {
     if (!Operable()) return QWidget::keyPressEvent(event);
+    if (EditText(event)) return;
     const bool valued = IsSlide(style_) || style_ == CTRL_NUMERIC || style_ == CTRL_RING;
     if (valued && (event->key() == Qt::Key_Up || event->key() == Qt::Key_Right)) return StepValue(+1);
     if (valued && (event->key() == Qt::Key_Down || event->key() == Qt::Key_Left)) return StepValue(-1);

@@ -13,6 +13,9 @@ struct ControlRecord;
 QMargins ControlMargins(int style);
 // The colour of a packed 0xRRGGBB value; false for transparent.
 bool PackedColor(int packed, QColor* color);
+// Whether a person can operate the control: it exists, is operable (620) and neither it nor its
+// panel is dimmed.
+bool TakesInput(int panel, int control);
 
 class ControlWidget : public QWidget {
     Q_OBJECT
@@ -41,6 +44,7 @@ class ControlWidget : public QWidget {
     double SlideValueAt(QPoint position) const;
     void StepValue(int direction);
     void ShowRingMenu();
+    bool EditText(QKeyEvent* event);
 
     int panel_;
     int control_;

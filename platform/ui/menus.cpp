@@ -87,7 +87,16 @@ int NewMenuItem(int menuBar, int menu, const char* label, int position, int shor
     auto* action = new QAction(MnemonicText(label), qmenu);
     qmenu->insertAction(BeforeAction(qmenu->actions(), position), action);
     entry.action = action;
-    QObject::connect(action, &QAction::triggered, action, [menuBar, id]() { DispatchMenuItem(menuBar, id); });
+    QObject::connect(action, &QAction::triggered, action, [menuBar, id]() {
+        // The toolkit flips a checkable item by itself; here only attribute 1040 sets the mark,
+        // so the item shows what the callback (or nobody) made of it.
+        if (MenuBarRecord* b = FindMenuBar(menuBar)) {
+            auto e = b->entries.find(id);
+            if (e != b->entries.end() && e->second.action && e->second.action->isCheckable())
+                e->second.action->setChecked(e->second.attrs.Int(ATTR_CHECKED, 0) != 0);
+        }
+        DispatchMenuItem(menuBar, id);
+    });
     return id;
 }
 

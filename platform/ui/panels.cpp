@@ -61,12 +61,8 @@ int ReadPanelAttribute(int panel, int attribute, const AttrValue** out) {
     PanelRecord* p = FindPanel(panel);
     if (p == nullptr) return UIE_BAD_PANEL;
     if (int rc = CheckAttribute(attribute, kPanelLevel, 0, AttrValue(0), false); rc < 0) return rc;
-    if (attribute == ATTR_VISIBLE) {
-        static AttrValue visible{0};
-        visible = AttrValue(p->window && p->window->isVisible() ? 1 : 0);
-        *out = &visible;
-        return 0;
-    }
+    // Visible (530) is the panel's own flag: a displayed child panel of a hidden parent is
+    // still displayed, as the toolkit's isVisible would deny.
     static const AttrValue zero{0};
     const AttrValue* v = p->attrs.Find(attribute);
     *out = v ? v : &zero;

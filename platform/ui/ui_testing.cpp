@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QImage>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPixmap>
 
@@ -61,6 +62,7 @@ void SetMonitorSize(int width, int height) {
 void SendClick(int panel, int control, int x, int y) {
     ControlRecord* c = FindControl(panel, control);
     if (c == nullptr || !c->widget) return;
+    if (c->widget->isHidden()) return;  // a hidden control cannot be clicked
     QPointer<QWidget> widget = c->widget.data();
     const QMargins margins = ControlMargins(c->style);
     const QPointF local(x + margins.left(), y + margins.top());
@@ -77,6 +79,7 @@ void SendClick(int panel, int control, int x, int y) {
 void ChooseRingItem(int panel, int control, int index) {
     ControlRecord* c = FindControl(panel, control);
     if (c == nullptr || index < 0 || index >= static_cast<int>(c->items.size())) return;
+    if (!TakesInput(panel, control)) return;  // nobody can open a dimmed ring or an indicator's
     c->selected = index;
     if (c->widget) c->widget->update();
     DispatchCtrlEvent(panel, control, EVENT_VAL_CHANGED, 0, 0);
@@ -87,7 +90,7 @@ void MoveSlide(int panel, int control, const std::vector<double>& values) {
     ControlRecord* c = FindControl(panel, control);
     if (c == nullptr) return;
     QPointer<ui_detail::ControlWidget> slide = qobject_cast<ui_detail::ControlWidget*>(c->widget.data());
-    if (!slide) return;
+    if (!slide || !TakesInput(panel, control)) return;
     for (double v : values) {
         if (slide) slide->DragSlideTo(v);
     }
@@ -100,6 +103,31 @@ void ChooseMenuItem(int menuBar, int item) {
     auto it = bar->entries.find(item);
     if (it == bar->entries.end() || !it->second.action) return;
     it->second.action->trigger();
+}
+
+void TypeText(int panel, int control, const std::string& text) {
+    for (const QChar ch : QString::fromStdString(text)) {
+        ControlRecord* c = FindControl(panel, control);
+        if (c == nullptr || !c->widget) return;
+        int key = ch.unicode();
+        QString typed(ch);
+        if (ch == '\n') {
+            key = Qt::Key_Return;
+            typed = "\r";
+        } else if (ch == '\b') {
+            key = Qt::Key_Backspace;
+        }
+        QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, typed);
+        QCoreApplication::sendEvent(c->widget.data(), &press);
+    }
+}
+
+bool MenuItemShowsCheck(int menuBar, int item) {
+    MenuBarRecord* bar = FindMenuBar(menuBar);
+    if (bar == nullptr) return false;
+    auto it = bar->entries.find(item);
+    return it != bar->entries.end() && it->second.action && it->second.action->isCheckable() &&
+           it->second.action->isChecked();
 }
 
 bool CloseWindow(int panel) {

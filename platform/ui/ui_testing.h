@@ -48,6 +48,10 @@ void ChooseRingItem(int panel, int control, int index);
 // Moves a slide through the values, then releases it.
 void MoveSlide(int panel, int control, const std::vector<double>& values);
 void ChooseMenuItem(int menuBar, int item);
+// Types into the control as the keyboard would: '\n' is Enter, '\b' Backspace.
+void TypeText(int panel, int control, const std::string& text);
+// Whether the menu item shows a check mark.
+bool MenuItemShowsCheck(int menuBar, int item);
 // Asks the window manager to close the panel's window; returns whether it closed.
 bool CloseWindow(int panel);
 
