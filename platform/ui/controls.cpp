@@ -139,6 +139,7 @@ int NewCtrl(int panel, int style, const char* label, int top, int left) {
             c.widget = new ui_detail::ControlWidget(panel, id, style, parent);
             break;
     }
+    if (IsDrawingStyle(style)) RouteClicks(c.widget, panel, id);
     c.label = new LabelWidget(panel, id, parent);
     FitTextMessage(c);
     p->zOrder.insert(p->zOrder.begin(), id);  // a new control comes in front

@@ -1,6 +1,8 @@
 #include "platform/ui/events.h"
 
 #include <QCursor>
+#include <QMouseEvent>
+#include <QWidget>
 #include <optional>
 
 #include "platform/ui/ui_constants.h"
@@ -61,6 +63,42 @@ void DispatchMenuItem(int menuBar, int item) {
     const int panel = bar->panel;
     DepthGuard guard;
     fn(menuBar, item, data, panel);
+}
+
+namespace {
+class ClickRouter : public QObject {
+  public:
+    ClickRouter(int panel, int control, QObject* parent)
+        : QObject(parent), panel_(panel), control_(control) {}
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        const QEvent::Type type = event->type();
+        if (type != QEvent::MouseButtonPress && type != QEvent::MouseMove &&
+            type != QEvent::MouseButtonRelease)
+            return false;
+        const auto* mouse = static_cast<QMouseEvent*>(event);
+        NoteMousePosition(mouse->globalPosition().toPoint());
+        if (type != QEvent::MouseButtonPress || mouse->button() != Qt::LeftButton) return false;
+        const ControlRecord* control = FindControl(panel_, control_);
+        const PanelRecord* panel = FindPanel(panel_);
+        if (control == nullptr || panel == nullptr || control->attrs.Int(ATTR_DIMMED, 0) != 0 ||
+            panel->attrs.Int(ATTR_DIMMED, 0) != 0)
+            return false;
+        const QPoint inPanel = static_cast<QWidget*>(watched)->mapToParent(mouse->position().toPoint());
+        DispatchCtrlEvent(panel_, control_, EVENT_LEFT_CLICK, inPanel.y(), inPanel.x());
+        return false;  // the widget may still want the press
+    }
+
+  private:
+    int panel_;
+    int control_;
+};
+}  // namespace
+
+void RouteClicks(QWidget* widget, int panel, int control) {
+    if (widget == nullptr) return;
+    widget->installEventFilter(new ClickRouter(panel, control, widget));
 }
 
 void NoteMousePosition(QPoint global) {

@@ -118,6 +118,37 @@ TEST_F(PanelsTest, DimmedAndHiddenControlsTakeNoClicks) {
     EXPECT_EQ(v, 1) << "the dimmed ring kept its item";
 }
 
+int relX = -1, relY = -1, data1 = -1, data2 = -1;
+int RecordClick(int panel, int control, int event, void*, int eventData1, int eventData2) {
+    events.push_back(event);
+    data1 = eventData1;
+    data2 = eventData2;
+    GetRelativeMouseState(panel, control, &relX, &relY, nullptr, nullptr, nullptr);
+    return 0;
+}
+
+TEST_F(PanelsTest, PicturesCanvasesAndGraphsPassClicksWithThePointer) {
+    // The hue wheel is a picture whose callback reads where it was clicked.
+    for (int style : {CTRL_PICTURE, CTRL_CANVAS, CTRL_GRAPH}) {
+        const int c = NewCtrl(panel, style, "", 7, 1);
+        ASSERT_EQ(SetCtrlAttribute(panel, c, 513, &RecordClick), 0);
+        ASSERT_EQ(SetCtrlAttribute(panel, c, ATTR_HEIGHT, 115), 0);
+        ASSERT_EQ(SetCtrlAttribute(panel, c, ATTR_WIDTH, 128), 0);
+        events.clear();
+        ui_testing::SendClick(panel, c, 64, 57);
+        EXPECT_EQ(events, (std::vector<int>{EVENT_LEFT_CLICK})) << style;
+        EXPECT_EQ(relX, 64) << style;
+        EXPECT_EQ(relY, 57) << style;
+        EXPECT_EQ(data1, 7 + 57) << style << ": event data 1 is the panel's y";
+        EXPECT_EQ(data2, 1 + 64) << style;
+        ASSERT_EQ(SetCtrlAttribute(panel, c, ATTR_DIMMED, 1), 0);
+        events.clear();
+        ui_testing::SendClick(panel, c, 64, 57);
+        EXPECT_TRUE(events.empty()) << style << ": dimmed";
+        ASSERT_EQ(DiscardCtrl(panel, c), 0);
+    }
+}
+
 TEST_F(PanelsTest, LabelBoxesStandWhereTheirAttributesSay) {
     struct Case {
         int style;
