@@ -352,6 +352,21 @@ void ControlWidget::ReleaseSlide() {
     DispatchCtrlEvent(panel_, control_, EVENT_COMMIT, 0, 0);
 }
 
+void ControlWidget::Toggle() {
+    ControlRecord* rec = FindControl(panel_, control_);
+    if (rec == nullptr) return;
+    AttrValue next{ValueIsOn(*rec) ? 0 : 1};
+    if (style_ == CTRL_BINARY_SWITCH) {
+        const AttrValue* v = rec->attrs.Find(ValueIsOn(*rec) ? ATTR_OFF_VALUE : ATTR_ON_VALUE);
+        if (v != nullptr) next = *v;
+    }
+    StoreControlValue(*rec, next);
+    update();
+    QPointer<ControlWidget> self(this);
+    DispatchCtrlEvent(panel_, control_, EVENT_VAL_CHANGED, 0, 0);
+    if (self) DispatchCtrlEvent(panel_, control_, EVENT_COMMIT, 0, 0);
+}
+
 void ControlWidget::mousePressEvent(QMouseEvent* event) {
     NoteMousePosition(event->globalPosition().toPoint());
     const ControlRecord* c = Record();
@@ -366,19 +381,9 @@ void ControlWidget::mousePressEvent(QMouseEvent* event) {
             update();
             break;
         case CTRL_CHECK_BOX:
-        case CTRL_BINARY_SWITCH: {
-            ControlRecord* rec = FindControl(panel_, control_);
-            AttrValue next{ValueIsOn(*rec) ? 0 : 1};
-            if (style_ == CTRL_BINARY_SWITCH) {
-                const AttrValue* v = rec->attrs.Find(ValueIsOn(*rec) ? ATTR_OFF_VALUE : ATTR_ON_VALUE);
-                if (v != nullptr) next = *v;
-            }
-            StoreControlValue(*rec, next);
-            update();
-            DispatchCtrlEvent(panel_, control_, EVENT_VAL_CHANGED, 0, 0);
-            if (self) DispatchCtrlEvent(panel_, control_, EVENT_COMMIT, 0, 0);
+        case CTRL_BINARY_SWITCH:
+            Toggle();
             break;
-        }
         case CTRL_RING:
             ShowRingMenu();
             break;
@@ -459,13 +464,11 @@ void ControlWidget::keyPressEvent(QKeyEvent* event) {
     if (valued && (event->key() == Qt::Key_Down || event->key() == Qt::Key_Left)) return StepValue(-1);
     if (event->key() == Qt::Key_Space &&
         (style_ == CTRL_COMMAND_BUTTON || style_ == CTRL_CHECK_BOX || style_ == CTRL_BINARY_SWITCH)) {
+        // The keyboard works the control without a mouse click: no left-click event.
         if (style_ == CTRL_COMMAND_BUTTON) {
             DispatchCtrlEvent(panel_, control_, EVENT_COMMIT, 0, 0);
         } else {
-            QMouseEvent fake(QEvent::MouseButtonPress, QPointF(Nominal().center()),
-                             mapToGlobal(QPointF(Nominal().center())), Qt::LeftButton, Qt::LeftButton,
-                             Qt::NoModifier);
-            mousePressEvent(&fake);
+            Toggle();
         }
         return;
     }

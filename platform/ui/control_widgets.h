@@ -45,6 +45,7 @@ class ControlWidget : public QWidget {
     void StepValue(int direction);
     void ShowRingMenu();
     bool EditText(QKeyEvent* event);
+    void Toggle();
 
     int panel_;
     int control_;

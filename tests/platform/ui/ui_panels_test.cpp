@@ -251,4 +251,29 @@ TEST_F(PanelsTest, StringFieldTakesTypingAndCommitsOnEnter) {
     }
 }
 
+TEST_F(PanelsTest, SpaceWorksButtonsAndSwitchesWithoutAClick) {
+    struct Case {
+        int style;
+        std::vector<int> expected;
+        int value;
+    };
+    const Case cases[] = {
+        {CTRL_COMMAND_BUTTON, {EVENT_COMMIT}, 0},
+        {CTRL_CHECK_BOX, {EVENT_VAL_CHANGED, EVENT_COMMIT}, 1},
+        {CTRL_BINARY_SWITCH, {EVENT_VAL_CHANGED, EVENT_COMMIT}, 1},
+    };
+    for (const Case& c : cases) {
+        const int id = NewCtrl(panel, c.style, "", 10, 10);
+        ASSERT_EQ(SetCtrlAttribute(panel, id, 513, &RecordClick), 0);
+        events.clear();
+        ui_testing::TypeText(panel, id, " ");
+        EXPECT_EQ(events, c.expected) << c.style << ": no left click from the keyboard";
+        int v = -1;
+        if (c.style != CTRL_COMMAND_BUTTON) {
+            ASSERT_EQ(GetCtrlVal(panel, id, &v), 0);
+            EXPECT_EQ(v, c.value) << c.style;
+        }
+    }
+}
+
 }  // namespace
