@@ -59,7 +59,9 @@ TEST_F(MenuTest, CheckMarkShownIsTheOneTheAttributeHolds) {
     };
     for (const Step& s : steps) {
         const int item = s.item == 2 ? chart : cielab;
-        if (s.setBefore >= 0) ASSERT_EQ(SetMenuBarAttribute(menuBar, item, ATTR_CHECKED, s.setBefore), 0);
+        if (s.setBefore >= 0) {
+            ASSERT_EQ(SetMenuBarAttribute(menuBar, item, ATTR_CHECKED, s.setBefore), 0);
+        }
         if (s.item != 0) ui_testing::ChooseMenuItem(menuBar, item);
         EXPECT_EQ(Mark(item), s.mark) << s.why;
         EXPECT_EQ(ui_testing::MenuItemShowsCheck(menuBar, item), s.mark == 1) << s.why;

@@ -45,7 +45,9 @@ TEST_F(PanelsTest, VisibleIsThePanelsOwnFlag) {
         {&HidePanel, true, 0, 0, "hidden"},
     };
     for (const Step& s : steps) {
-        if (s.act != nullptr) ASSERT_EQ(s.act(s.onChild ? child : panel), 0) << s.why;
+        if (s.act != nullptr) {
+            ASSERT_EQ(s.act(s.onChild ? child : panel), 0) << s.why;
+        }
         EXPECT_EQ(Visible(panel), s.parentVisible) << s.why;
         EXPECT_EQ(Visible(child), s.childVisible) << s.why;
     }
@@ -217,8 +219,9 @@ TEST_F(PanelsTest, FrontToBackOrderDecidesWhatOverlapsShow) {
         {blue, 1, 0xFF0000, "blue sent behind"},
     };
     for (const Step& s : steps) {
-        if (s.control != 0)
+        if (s.control != 0) {
             ASSERT_EQ(SetCtrlAttribute(panel, s.control, ATTR_ZPLANE_POSITION, s.position), 0);
+        }
         EXPECT_EQ(ui_testing::GrabPanel(panel).At(70, 70), s.shown) << s.why;
     }
 }
