@@ -146,11 +146,13 @@ int FileSelectPopupInto(const char* defaultDirectory, const char* defaultFileSpe
 }
 
 int GetFilePopupDirHistory(int* count, char*** list) {
+    // Callers ignore the result and then free what they were given: even a failure leaves an
+    // empty history to free, never stale pointers.
+    if (count != nullptr) *count = 0;
+    if (list != nullptr) *list = nullptr;
     if (int rc = EnterCall("GetFilePopupDirHistory"); rc < 0) return rc;
     if (count == nullptr || list == nullptr) return UIE_BAD_ARGUMENT;
     const auto& history = Script().history;
-    *count = 0;
-    *list = nullptr;
     if (history.empty()) return 0;
     auto** array = static_cast<char**>(std::malloc(history.size() * sizeof(char*)));
     if (array == nullptr) return UIE_BAD_ARGUMENT;

@@ -193,6 +193,20 @@ TEST_F(FileDialogTest, HistoryIsNewestFirstWithoutRepeats) {
     EXPECT_EQ(History().front(), "/d3/sub") << "a refused choice is not remembered";
 }
 
+TEST_F(FileDialogTest, AFailedHistoryCallLeavesNothingToFree) {
+    ui_testing::QueueFileAnswer(2, "/d1/a.doc");
+    char path[64];
+    ASSERT_EQ(FileSelectPopup("", "*.doc", "*.doc", "t", VAL_SAVE_BUTTON, 0, 1, 1, 0, path), 2);
+    // The reader of the history ignores the result and frees count paths and the list.
+    int count = 77;
+    char* stale[1] = {nullptr};
+    char** list = stale;
+    ui_testing::FailNthCall(1, -5);
+    EXPECT_EQ(GetFilePopupDirHistory(&count, &list), -5);
+    EXPECT_EQ(count, 0);
+    EXPECT_EQ(list, nullptr);
+}
+
 TEST_F(FileDialogTest, UnscriptedPopupsWithoutAScreenNeverWait) {
     // Nothing queued and nobody at the offscreen screen: each popup returns at once.
     EXPECT_EQ(MessagePopup("t", "m"), 0);
