@@ -385,6 +385,10 @@ int GetCtrlValText(int panel, int control, char* buffer, std::size_t size) {
 
 int GetRelativeMouseState(int panel, int control, int* x, int* y, int* leftButton, int* rightButton,
                           int* keyModifiers) {
+    // The hit tests read the position without looking at the result: a failure gives 0s.
+    for (int* out : {x, y, leftButton, rightButton, keyModifiers}) {
+        if (out != nullptr) *out = 0;
+    }
     if (int rc = EnterCall("GetRelativeMouseState", {Arg(panel), Arg(control)}); rc < 0) return rc;
     ControlRecord* c = nullptr;
     if (int rc = Lookup(panel, control, &c); rc < 0) return rc;

@@ -164,6 +164,25 @@ TEST_F(ValuesTest, HandlesThatNameNothingGiveTheirOwnCode) {
     EXPECT_GT(NewPanel(0, "q", 0, 0, 10, 10), panel) << "nor are panel handles";
 }
 
+TEST_F(ValuesTest, AFailedMouseStateGivesZerosNotStaleValues) {
+    // The hit tests read the position without checking the result.
+    const int panel = NewPanel(0, "p", 0, 0, 100, 100);
+    const int table = NewCtrl(panel, CTRL_TABLE, "", 0, 0);
+    struct Case {
+        const char* what;
+        int p, c, fail;
+    };
+    for (Case c : {Case{"unknown control", panel, 99, 0}, Case{"unknown panel", 0, table, 0},
+                   Case{"injected failure", panel, table, -3}}) {
+        int x = 123, y = 456, left = 7;
+        if (c.fail < 0) ui_testing::FailNthCall(1, c.fail);
+        EXPECT_LT(GetRelativeMouseState(c.p, c.c, &x, &y, &left, nullptr, nullptr), 0) << c.what;
+        EXPECT_EQ(x, 0) << c.what;
+        EXPECT_EQ(y, 0) << c.what;
+        EXPECT_EQ(left, 0) << c.what;
+    }
+}
+
 class RingTest : public UiTest {
   protected:
     void SetUp() override {
