@@ -1,5 +1,7 @@
 #include "ui/build_rules.h"
 
+#include <limits>
+
 #include "platform/ui/bitmaps.h"
 #include "platform/ui/user_interface.h"
 
@@ -24,9 +26,15 @@ float ScaleFactor(int screenSize, double designSize, int percent) {
 }
 
 // The product takes the float32 factor widened to double: 780 x 0.82820511f is 645.9999...,
-// so a half-size adjustment on a 768-pixel screen gives 645, not 646.
+// so a half-size adjustment on a 768-pixel screen gives 645, not 646. A product outside the
+// int range (only from an absurd adjustment) stops at its ends rather than being undefined.
 int Scaled(int design, float factor) {
-    return static_cast<int>(design * static_cast<double>(factor));
+    const double product = design * static_cast<double>(factor);
+    if (product >= static_cast<double>(std::numeric_limits<int>::max()))
+        return std::numeric_limits<int>::max();
+    if (product <= static_cast<double>(std::numeric_limits<int>::min()))
+        return std::numeric_limits<int>::min();
+    return static_cast<int>(product);
 }
 
 }  // namespace

@@ -124,12 +124,12 @@ struct TextLayout {
 };
 
 int BuildTextMessage(int panel, int& global, const char* name, CtrlCallbackPtr callback, TextLayout at,
-                     bool struckOut = false) {
+                     bool setsStyleSwitch687 = false) {
     if (const int r = NewCtrlInto(global, panel, kTextMessage, "", at.top, at.left); r < 0) return r;
     if (const int r = NameAndBind(panel, global, name, callback); r < 0) return r;
     const Setting font[] = {{620, 0}, {680, at.colour}, {682, at.font}, {686, at.pointSize}};
     if (const int r = SetCtrlAttributes(panel, global, font); r < 0) return r;
-    if (struckOut) {
+    if (setsStyleSwitch687) {
         if (const int r = SetCtrlAttribute(panel, global, 687, 1); r < 0) return r;
     }
     const Setting text[] = {{690, at.background}, {732, at.text}};

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 #include "platform/ui/ui_testing.h"
 #include "platform/ui/user_interface.h"
 #include "tests/ui/call_log_helpers.h"
@@ -40,6 +42,22 @@ INSTANTIATE_TEST_SUITE_P(
         // 458.67 and 645.99... truncate toward zero.
         ScalingCase{100, 1024, 768, {13, 2, 512, 458}}, ScalingCase{50, 1024, 768, {17, 3, 645, 659}},
         ScalingCase{100, 3840, 2340, {42, 10, 1560, 1720}}));
+
+// An adjustment far outside any real one must not wrap round: sizes past the int range stay
+// at its ends, so the panel call refuses them instead of taking a wrapped value.
+TEST(ScalingLimits, ProductsBeyondTheIntRangeStopAtItsEnds) {
+    constexpr int kMax = std::numeric_limits<int>::max();
+    constexpr int kMin = std::numeric_limits<int>::min();
+    // Factor 1 + 1e7 on a screen twice the design: 21 and 5 still fit, 780 and 860 do not.
+    const PanelGeometry up = ScaledPanelGeometry(kMainDesign, 1'000'000'000, 2340, 3840);
+    EXPECT_EQ(up.top, 210000021);
+    EXPECT_EQ(up.left, 50000005);
+    EXPECT_EQ(up.height, kMax);
+    EXPECT_EQ(up.width, kMax);
+    const PanelGeometry down = ScaledPanelGeometry(kMainDesign, -1'000'000'000, 2340, 3840);
+    EXPECT_EQ(down.height, kMin);
+    EXPECT_EQ(down.width, kMin);
+}
 
 class BuildRules : public ::testing::Test {
   protected:

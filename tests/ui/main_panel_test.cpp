@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <limits>
 #include <map>
 #include <string>
 #include <variant>
@@ -241,6 +242,90 @@ TEST_F(MainPanel, RowsAndColumnsSetTheirOwnKindsOfValue) {
         }
     }
     EXPECT_EQ(pointSize13, 25u);
+}
+
+// The call record prints 1 and 1.0 alike, so the kind of each stored value is read back: the
+// layer refuses to read a double into an int.
+TEST_F(MainPanel, SwatchRowsStoreTheirRangeIncrementAnd1589AsDoubles) {
+    Build();
+    ASSERT_GT(panel, 0);
+    const int t = PANEL_TABLE;
+    const double inf = std::numeric_limits<double>::infinity();
+    const struct {
+        int attribute;
+        double swatchValue;  // on even rows, a double
+        int otherValue;      // on odd rows, an int
+    } settings[] = {{730, inf, 2147483647}, {731, -inf, -2147483648}, {733, 1.0, 1}, {1589, 0.0, 0}};
+    for (int row = 1; row <= 17; ++row) {
+        for (const auto& s : settings) {
+            SCOPED_TRACE(std::to_string(row) + " / " + std::to_string(s.attribute));
+            int asInt = 12345;
+            double asDouble = 12345.0;
+            const int intRead = GetTableRowAttribute(panel, t, row, s.attribute, &asInt);
+            ASSERT_EQ(GetTableRowAttribute(panel, t, row, s.attribute, &asDouble), 0);
+            if (row % 2 == 0) {
+                EXPECT_LT(intRead, 0) << "stored as an int";
+                EXPECT_EQ(asDouble, s.swatchValue);
+            } else {
+                EXPECT_EQ(intRead, 0) << "stored as a double";
+                EXPECT_EQ(asInt, s.otherValue);
+            }
+        }
+    }
+    // Columns and cells keep 32-bit integers throughout.
+    for (int column : {1, 2, 25}) {
+        int increment = 0;
+        EXPECT_EQ(GetTableColumnAttribute(panel, t, column, 733, &increment), 0) << column;
+    }
+    int cellIncrement = 0;
+    EXPECT_EQ(GetTableCellAttribute(panel, t, MakePoint(2, 2), 733, &cellIncrement), 0);
+    EXPECT_EQ(cellIncrement, 1);
+}
+
+// With no adjustment every control stands where the window's description puts it.
+TEST_F(MainPanel, ControlsStandAtTheirDesignPlaces) {
+    Build();
+    ASSERT_GT(panel, 0);
+    constexpr int kNone = -1000;  // not given by the description (left to the platform)
+    const struct {
+        const char* name;
+        int* control;
+        int style, top, left, height, width, labelTop, labelLeft;
+    } places[] = {
+        {"RGBRING", &PANEL_RGBRING, 300, 746, 340, kNone, 146, 729, 345},
+        {"TABLE", &PANEL_TABLE, 510, 90, 71, 638, 776, 42, 348},
+        {"HOMEBUTTON", &PANEL_HOMEBUTTON, 205, 744, 185, 23, 23, kNone, kNone},
+        {"LOGO", &PANEL_LOGO, 480, 28, 796, 60, 60, 4, 788},
+        {"COPYBUTTON", &PANEL_COPYBUTTON, 205, 744, 282, 23, 40, kNone, kNone},
+        {"PREVBUTTON", &PANEL_PREVBUTTON, 205, 744, 153, 23, 23, kNone, kNone},
+        {"PREV2BUTTON", &PANEL_PREV2BUTTON, 205, 744, 123, 23, 23, kNone, kNone},
+        {"NEXT2BUTTON", &PANEL_NEXT2BUTTON, 205, 744, 246, 23, 23, kNone, kNone},
+        {"NEXTBUTTON", &PANEL_NEXTBUTTON, 205, 744, 216, 23, 23, kNone, kNone},
+        {"HUEWHEEL", &PANEL_HUEWHEEL, 480, 7, 1, 115, 128, -17, -7},
+        {"HUE", &PANEL_HUE, 160, 39, 38, 48, 51, kNone, kNone},
+        {"KBTTEXT", &PANEL_KBTTEXT, 160, 36, 686, 40, 113, kNone, kNone},
+        {"LIGHTNESS", &PANEL_LIGHTNESS, 480, 263, 24, 256, 32, 239, 16},
+        {"BINARYSWITCH", &PANEL_BINARYSWITCH, 289, 724, 23, 40, 12, 709, 4},
+        {"CHROMA", &PANEL_CHROMA, 160, 739, 648, 25, 124, kNone, kNone},
+    };
+    for (const auto& c : places) {
+        SCOPED_TRACE(c.name);
+        const int id = *c.control;
+        EXPECT_EQ(ui_detail::ControlStyle(panel, id), c.style);
+        std::string name;
+        GetCtrlAttribute(panel, id, 501, &name);
+        EXPECT_EQ(name, c.name);
+        const struct {
+            int attribute, expected;
+        } geometry[] = {{532, c.top},   {531, c.left},     {540, c.height},
+                        {533, c.width}, {671, c.labelTop}, {670, c.labelLeft}};
+        for (const auto& g : geometry) {
+            if (g.expected == kNone) continue;
+            int value = kNone;
+            EXPECT_EQ(GetCtrlAttribute(panel, id, g.attribute, &value), 0) << g.attribute;
+            EXPECT_EQ(value, g.expected) << g.attribute;
+        }
+    }
 }
 
 TEST_F(MainPanel, RingTabOrderAndCallbacks) {
