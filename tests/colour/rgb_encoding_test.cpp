@@ -71,6 +71,12 @@ TEST_F(RgbEncoding, ThresholdAndClipping) {
     constexpr double kFloatPower = 1e-4;
     EXPECT_NEAR(atThreshold.c2, std::sqrt(0.50001) * 255, kFloatPower);  // power just above
     EXPECT_EQ(atThreshold.c3, 255.0f);                                   // above 1: clipped
+    // Decoding likewise: an encoded value equal to rgbThresholdOut takes the linear segment
+    // (0.75 / 1.5 = 0.5), where the power segment would give 0.75^2 = 0.5625.
+    rgbThresholdOut = 0.75f;
+    const ColorTriple decoded = RGB__XYZ({0.75f * 255, 0.9f * 255, 0});
+    EXPECT_EQ(decoded.c1, 50.0f);
+    EXPECT_NEAR(decoded.c2, 81.0, kFloatPower);  // 0.9^2 above it
     const ColorTriple negative = XYZ__RGB({-1, -50, -0.001f});
     EXPECT_EQ(negative.c1, 0.0f);
     EXPECT_EQ(negative.c2, 0.0f);
