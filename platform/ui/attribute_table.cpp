@@ -221,7 +221,27 @@ bool KindAccepts(ValueKind kind, const AttrValue& value) {
     return false;
 }
 
+bool IsGeometry(int attribute) {
+    switch (attribute) {
+        case ATTR_LEFT:
+        case ATTR_TOP:
+        case ATTR_WIDTH:
+        case ATTR_HEIGHT:
+        case ATTR_LABEL_LEFT:
+        case ATTR_LABEL_TOP:
+        case ATTR_LABEL_WIDTH:
+        case ATTR_LABEL_HEIGHT:
+            return true;
+        default:
+            return false;
+    }
+}
+
 }  // namespace
+
+bool CoordinateFits(long long value) {
+    return value >= -kMaxCoordinate && value <= kMaxCoordinate;
+}
 
 unsigned StyleFamily(int style) {
     switch (style) {
@@ -271,7 +291,9 @@ int CheckAttribute(int attribute, unsigned level, int style, const AttrValue& va
     if (controlLike && (spec->styles & StyleFamily(style)) == 0) return UIE_BAD_ATTRIBUTE;
     if (!forWrite) return 0;
     if (spec->readOnly) return UIE_BAD_ATTRIBUTE;
-    return KindAccepts(spec->kind, value) ? 0 : UIE_BAD_VALUE_TYPE;
+    if (!KindAccepts(spec->kind, value)) return UIE_BAD_VALUE_TYPE;
+    if (IsGeometry(attribute) && !CoordinateFits(std::get<int>(value.value))) return UIE_OUT_OF_RANGE;
+    return 0;
 }
 
 }  // namespace ui_detail

@@ -34,6 +34,13 @@ struct AttrSpec {
     bool readOnly;
 };
 
+// Positions and sizes of panels, controls and labels stay within this many pixels of 0: far
+// beyond any screen, and small enough that a place plus a size never overflows an int.
+inline constexpr int kMaxCoordinate = 1 << 20;
+
+// Whether a position or size fits the bound above.
+bool CoordinateFits(long long value);
+
 // The family bit of a control style, 0 for an unknown style.
 unsigned StyleFamily(int style);
 
@@ -41,7 +48,8 @@ unsigned StyleFamily(int style);
 const AttrSpec* FindAttrSpec(int attribute);
 
 // 0, or the negative code for an attribute not settable at this level / on this style, or a
-// value of the wrong type. `style` is ignored for panels and menus.
+// value of the wrong type, or a position or size beyond kMaxCoordinate. `style` is ignored for panels and
+// menus.
 int CheckAttribute(int attribute, unsigned level, int style, const AttrValue& value, bool forWrite);
 
 }  // namespace ui_detail

@@ -2,6 +2,8 @@
 
 #include <QApplication>
 #include <QFont>
+#include <algorithm>
+#include <cstdlib>
 #include <string>
 
 #include "platform/ui/bitmap_store.h"
@@ -16,6 +18,7 @@ constexpr int kDefaultPenColour = 0x000000;
 constexpr int kDefaultPenFillColour = 0xFFFFFF;
 constexpr int kDefaultPenWidth = 1;
 constexpr int kMetaFontPixels = 13;
+constexpr long long kAreaBound = 1LL << 24;
 
 std::string PointArg(Point p) {
     return "(" + std::to_string(p.x) + "," + std::to_string(p.y) + ")";
@@ -33,12 +36,32 @@ int Canvas(int panel, int control, CanvasWidget** canvas) {
     return 0;
 }
 
-// A rectangle of an area `bounds` wide and high; -1 reaches to the edge. Nothing for others below 0.
+// A rectangle of an area `bounds` wide and high; -1 reaches to the edge. Nothing for others
+// below 0. A caller's rectangle may hold any int: the sums are taken in 64 bits and the result
+// bounded, so the rectangle never overflows (drawing clips it to the canvas anyway).
 std::optional<QRect> Area(Rect r, QSize bounds) {
     if (r.height < -1 || r.width < -1) return std::nullopt;
-    const int height = r.height == -1 ? bounds.height() - r.top : r.height;
-    const int width = r.width == -1 ? bounds.width() - r.left : r.width;
-    return QRect(r.left, r.top, std::max(width, 0), std::max(height, 0));
+    const auto bounded = [](long long v) { return std::clamp(v, -kAreaBound, kAreaBound); };
+    const long long top = bounded(r.top), left = bounded(r.left);
+    const long long bottom =
+        bounded(r.height == -1 ? bounds.height() : static_cast<long long>(r.top) + r.height);
+    const long long right =
+        bounded(r.width == -1 ? bounds.width() : static_cast<long long>(r.left) + r.width);
+    return QRect(static_cast<int>(left), static_cast<int>(top), static_cast<int>(std::max(right - left, 0LL)),
+                 static_cast<int>(std::max(bottom - top, 0LL)));
+}
+
+// A point this far out can show nothing of a dot or a text on any canvas; lines still draw
+// their visible part.
+bool Near(Point p) {
+    return std::abs(static_cast<long long>(p.x)) <= kAreaBound &&
+           std::abs(static_cast<long long>(p.y)) <= kAreaBound;
+}
+
+// The pen width, bounded like areas so that a dot's square never overflows.
+int PenWidth(int panel, int control) {
+    return static_cast<int>(
+        std::clamp<long long>(IntAttr(panel, control, ATTR_PEN_WIDTH, kDefaultPenWidth), 1, kAreaBound));
 }
 
 QFont CanvasFont(const char* name) {
@@ -88,8 +111,7 @@ int CanvasDrawLine(int panel, int control, Point start, Point end) {
     CanvasWidget* canvas = nullptr;
     if (const int r = Canvas(panel, control, &canvas); r < 0) return r;
     if (auto colour = PackedColour(IntAttr(panel, control, ATTR_PEN_COLOR, kDefaultPenColour)))
-        canvas->DrawLine({start.x, start.y}, {end.x, end.y},
-                         IntAttr(panel, control, ATTR_PEN_WIDTH, kDefaultPenWidth), *colour);
+        canvas->DrawLine({start.x, start.y}, {end.x, end.y}, PenWidth(panel, control), *colour);
     return 0;
 }
 
@@ -98,9 +120,9 @@ int CanvasDrawPoint(int panel, int control, Point point) {
         return e;
     CanvasWidget* canvas = nullptr;
     if (const int r = Canvas(panel, control, &canvas); r < 0) return r;
+    if (!Near(point)) return 0;
     if (auto colour = PackedColour(IntAttr(panel, control, ATTR_PEN_COLOR, kDefaultPenColour)))
-        canvas->DrawDot({point.x, point.y}, IntAttr(panel, control, ATTR_PEN_WIDTH, kDefaultPenWidth),
-                        *colour);
+        canvas->DrawDot({point.x, point.y}, PenWidth(panel, control), *colour);
     return 0;
 }
 
@@ -113,6 +135,7 @@ int CanvasDrawTextAtPoint(int panel, int control, const char* text, const char* 
     if (!text || !font) return kErrNullArgument;
     CanvasWidget* canvas = nullptr;
     if (const int r = Canvas(panel, control, &canvas); r < 0) return r;
+    if (!Near(anchor)) return 0;
     if (auto colour = PackedColour(IntAttr(panel, control, ATTR_PEN_COLOR, kDefaultPenColour)))
         canvas->DrawText(QString::fromUtf8(text), CanvasFont(font), {anchor.x, anchor.y}, alignment, *colour,
                          PackedColour(IntAttr(panel, control, ATTR_PEN_FILL_COLOR, kDefaultPenFillColour)));

@@ -4,6 +4,7 @@
 #include <QPaintEvent>
 #include <QPainter>
 #include <algorithm>
+#include <cstdlib>
 
 namespace ui_detail {
 namespace {
@@ -48,7 +49,15 @@ void CanvasWidget::DrawLine(QPoint from, QPoint to, int width, QColor colour) {
     // Square caps cover both end points, as a dot of the pen's width would.
     QPen pen(colour, std::max(width, 1), Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin);
     painter.setPen(pen);
-    if (width <= 1) {
+    // Far-out ends are drawn in floating point, where their sums cannot overflow.
+    constexpr int kNear = 1 << 24;
+    const bool near =
+        std::max({std::abs(static_cast<long long>(from.x())), std::abs(static_cast<long long>(from.y())),
+                  std::abs(static_cast<long long>(to.x())), std::abs(static_cast<long long>(to.y()))}) <=
+        kNear;
+    if (!near) {
+        painter.drawLine(QLineF(from, to));
+    } else if (width <= 1) {
         painter.drawLine(from, to);
         painter.drawPoint(to);  // a one-pixel line ends on its last pixel
     } else {

@@ -86,9 +86,13 @@ int GetPanelDisplayBitmap(int panel, int scope, Rect area, int* bitmap) {
     if (scope != 0 && scope != 1) return kErrOutOfRange;
     if (area.height < -1 || area.width < -1 || area.top < 0 || area.left < 0) return kErrOutOfRange;
     const QImage whole = RenderShown(widget);
-    const int height = area.height == -1 ? whole.height() - area.top : area.height;
-    const int width = area.width == -1 ? whole.width() - area.left : area.width;
-    const QRect part = QRect(area.left, area.top, width, height).intersected(whole.rect());
+    if (area.top >= whole.height() || area.left >= whole.width()) return kErrOutOfRange;
+    // Cut to the panel before the rectangle is made: a caller's size may be any int.
+    const int height =
+        area.height == -1 ? whole.height() - area.top : std::min(area.height, whole.height() - area.top);
+    const int width =
+        area.width == -1 ? whole.width() - area.left : std::min(area.width, whole.width() - area.left);
+    const QRect part(area.left, area.top, width, height);
     if (part.isEmpty()) return kErrOutOfRange;
     *bitmap = StoreBitmap(whole.copy(part));
     return 0;

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "platform/ui/attribute_table.h"
 #include "platform/ui/control_values.h"
 #include "platform/ui/control_widgets.h"
 #include "platform/ui/fonts.h"
@@ -130,7 +131,10 @@ void MoveInOrder(std::vector<int>& order, int id, int position) {
 void ScaleContents(PanelRecord& panel, double fx, double fy) {
     auto scale = [](AttrStore& attrs, int attribute, double f) {
         if (const AttrValue* v = attrs.Find(attribute); v && std::holds_alternative<int>(v->value)) {
-            attrs.Set(attribute, AttrValue(static_cast<int>(std::lround(std::get<int>(v->value) * f))));
+            // Kept within the bound of positions and sizes, whatever the factor.
+            const double scaled =
+                std::clamp(std::get<int>(v->value) * f, double{-kMaxCoordinate}, double{kMaxCoordinate});
+            attrs.Set(attribute, AttrValue(static_cast<int>(std::lround(scaled))));
         }
     };
     for (auto& [id, c] : panel.controls) {

@@ -1,5 +1,6 @@
 #include "platform/ui/control_values.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <limits>
@@ -92,7 +93,10 @@ int StoreControlValue(ControlRecord& control, const AttrValue& value) {
         if (lo <= hi && (x < lo || x > hi)) {
             const double clamped = x < lo ? lo : hi;
             if (IsIntegerType(type)) {
-                converted = AttrValue(static_cast<int>(clamped));
+                // A range end beyond the int range stands for that range's own end.
+                converted =
+                    AttrValue(static_cast<int>(std::clamp(clamped, double{std::numeric_limits<int>::min()},
+                                                          double{std::numeric_limits<int>::max()})));
             } else {
                 ConvertToType(AttrValue(clamped), type, &converted);
             }

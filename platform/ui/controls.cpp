@@ -12,6 +12,7 @@
 #include "platform/ui/drawing_widgets.h"
 #include "platform/ui/events.h"
 #include "platform/ui/fonts.h"
+#include "platform/ui/graph.h"
 #include "platform/ui/table_model.h"
 #include "platform/ui/table_widget.h"
 
@@ -78,6 +79,10 @@ int ReadAttribute(const ControlRecord& c, int attribute, AttrValue* out) {
         default:
             break;
     }
+    if (auto kept = DrawingAttribute(c.widget.data(), attribute)) {
+        *out = std::move(*kept);
+        return 0;
+    }
     if (const AttrValue* v = c.attrs.Find(attribute)) {
         *out = *v;
         return 0;
@@ -105,6 +110,7 @@ int NewCtrl(int panel, int style, const char* label, int top, int left) {
     PanelRecord* p = FindPanel(panel);
     if (p == nullptr) return UIE_BAD_PANEL;
     if (StyleFamily(style) == 0) return UIE_BAD_STYLE;
+    if (!CoordinateFits(top) || !CoordinateFits(left)) return UIE_OUT_OF_RANGE;
     const int id = p->nextCtrl++;
     ControlRecord& c = p->controls[id];
     c.panel = panel;
@@ -200,6 +206,10 @@ int SetCtrlAttribute(int panel, int control, int attribute, AttrValue value) {
         case ATTR_LABEL_HEIGHT:
             if (std::get<int>(v) < 0) return UIE_OUT_OF_RANGE;
             if (attribute == ATTR_WIDTH || attribute == ATTR_HEIGHT) c->sized = true;
+            break;
+        case ATTR_ACTIVE_YAXIS:
+            if (std::get<int>(v) != VAL_LEFT_YAXIS && std::get<int>(v) != VAL_RIGHT_YAXIS)
+                return UIE_OUT_OF_RANGE;
             break;
         case ATTR_DATA_TYPE: {
             const int type = std::get<int>(v);

@@ -23,4 +23,9 @@ void DrawingAttributeChanged(QWidget* widget, int attribute) {
         widget->update();
 }
 
+std::optional<AttrValue> DrawingAttribute(const QWidget* widget, int attribute) {
+    if (const auto* graph = dynamic_cast<const GraphWidget*>(widget)) return graph->AxisAttribute(attribute);
+    return std::nullopt;
+}
+
 }  // namespace ui_detail

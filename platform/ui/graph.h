@@ -3,6 +3,7 @@
 // Graph controls: axes with names and scaling, and point plots. Axes: 0 x, 1 left y, 2 right
 // y. Attribute 1149 selects the y axis (1 left, 2 right) that the y-axis attributes set after
 // it (name 1093, gain 1125, offset 1127) and new plots apply to. The x axis is named by 1086.
+inline constexpr int ATTR_ACTIVE_YAXIS = 1149;
 inline constexpr int VAL_XAXIS = 0;
 inline constexpr int VAL_LEFT_YAXIS = 1;
 inline constexpr int VAL_RIGHT_YAXIS = 2;

@@ -104,6 +104,20 @@ void GraphWidget::AttributeChanged(int attribute) {
     update();
 }
 
+std::optional<AttrValue> GraphWidget::AxisAttribute(int attribute) const {
+    const GraphAxis& y = model_.axes[static_cast<std::size_t>(model_.activeYAxis)];
+    switch (attribute) {
+        case kYName:
+            return AttrValue(y.name);
+        case kYGain:
+            return AttrValue(y.gain);
+        case kYOffset:
+            return AttrValue(y.offset);
+        default:
+            return std::nullopt;
+    }
+}
+
 QRectF GraphWidget::PlotArea() const {
     const QFontMetrics metrics(Panel() ? LabelFont(Panel(), Ctrl()) : QApplication::font());
     const double labelWidth = metrics.horizontalAdvance(QStringLiteral("-000.0"));

@@ -5,6 +5,7 @@
 #include <QPointF>
 #include <QRectF>
 #include <array>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -53,6 +54,8 @@ class GraphWidget : public DrawingWidget {
     GraphModel& Model() { return model_; }
     const GraphModel& Model() const { return model_; }
     void AttributeChanged(int attribute) override;
+    // The selected y axis's name, gain or offset (1093, 1125, 1127); nothing for others.
+    std::optional<AttrValue> AxisAttribute(int attribute) const;
 
     // The rectangle inside the axes, and where a value lands in it (widget pixels).
     QRectF PlotArea() const;

@@ -80,6 +80,9 @@ int NewPanel(int parent, const char* title, int top, int left, int height, int w
     PanelRecord* parentRecord = nullptr;
     if (parent != 0 && (parentRecord = FindPanel(parent)) == nullptr) return UIE_BAD_PANEL;
     if (height < 0 || width < 0) return UIE_OUT_OF_RANGE;
+    for (int v : {top, left, height, width}) {
+        if (!CoordinateFits(v)) return UIE_OUT_OF_RANGE;
+    }
     PanelRecord& panel = AddPanel();
     panel.parent = parent;
     panel.attrs.Set(ATTR_TOP, AttrValue(top));

@@ -157,4 +157,38 @@ TEST_F(GraphTest, RefusedCalls) {
     ExpectRange(VAL_XAXIS, VAL_AUTOSCALE, 0.0, 10.0);
 }
 
+
+TEST_F(GraphTest, YAxisAttributesReadBackForTheSelectedAxis) {
+    const struct {
+        int axis;
+        const char* name;
+        double gain;
+        double offset;
+    } set[] = {{1, "b*", 1.5, -2.0}, {2, "right", 0.25, 7.0}};
+    for (const auto& s : set) {
+        ASSERT_EQ(SetCtrlAttribute(panel_, graph_, ATTR_ACTIVE_YAXIS, s.axis), 0);
+        ASSERT_EQ(SetCtrlAttribute(panel_, graph_, 1093, s.name), 0);
+        ASSERT_EQ(SetCtrlAttribute(panel_, graph_, 1125, s.gain), 0);
+        ASSERT_EQ(SetCtrlAttribute(panel_, graph_, 1127, s.offset), 0);
+    }
+    // Read back in the other order, so the last values set cannot pass for the left axis's.
+    for (const auto& s : {set[0], set[1], set[0]}) {
+        ASSERT_EQ(SetCtrlAttribute(panel_, graph_, ATTR_ACTIVE_YAXIS, s.axis), 0);
+        std::string name;
+        double gain = 0, offset = 0;
+        ASSERT_EQ(GetCtrlAttribute(panel_, graph_, 1093, &name), 0);
+        ASSERT_EQ(GetCtrlAttribute(panel_, graph_, 1125, &gain), 0);
+        ASSERT_EQ(GetCtrlAttribute(panel_, graph_, 1127, &offset), 0);
+        EXPECT_EQ(name, s.name) << "axis " << s.axis;
+        EXPECT_EQ(gain, s.gain) << "axis " << s.axis;
+        EXPECT_EQ(offset, s.offset) << "axis " << s.axis;
+    }
+    // Only the two y axes can be selected; a refused choice keeps the selection.
+    for (int wrong : {0, 3, -1})
+        EXPECT_EQ(SetCtrlAttribute(panel_, graph_, ATTR_ACTIVE_YAXIS, wrong), UIE_OUT_OF_RANGE);
+    int axis = 0;
+    ASSERT_EQ(GetCtrlAttribute(panel_, graph_, ATTR_ACTIVE_YAXIS, &axis), 0);
+    EXPECT_EQ(axis, 1);
+}
+
 }  // namespace
