@@ -99,6 +99,30 @@ TEST(CieConversions, HlcToLab) {
     EXPECT_NEAR(wrapped.c3, plain.c3, kHueWrapRounding);
 }
 
+// The detail view and the swatches take their numbers from these conversions: each row moves
+// in its last bit when one of the float32 stores (fX, fY, fZ, g, the hue before its wrap) is
+// left out. Worked through the published steps with those stores, independently of this code.
+TEST(CieConversions, StoresFixTheLastBit) {
+    struct Row {
+        ColorTriple lab, xyz, hlcOfLab, hlc, labOfHlc;
+    };
+    const std::vector<Row> rows = {
+        // clang-format off
+        {{63.6f, 29.01f, 35.42f}, {39.0818176f, 32.3120995f, 14.1627636f}, {50.6815338f, 63.6f, 45.783802f}, {339.3f, 72, 55.3f}, {72, 51.7300491f, -19.5471687f}},
+        {{22.03f, -4.13f, 53.2f}, {3.09468985f, 3.52374959f, -1.04871356f}, {94.4390564f, 22.03f, 53.3600693f}, {233.6f, 83, 6.8f}, {83, -4.0352478f, -5.47327852f}},
+        {{34.33f, 52.92f, 22.88f}, {14.9060488f, 8.16783333f, 3.4998498f}, {23.3812771f, 34.33f, 57.6543198f}, {348, 83, 17.9f}, {83, 17.5088425f, -3.72161913f}},
+        {{58.04f, -14.98f, -45.89f}, {21.3425446f, 26.0031071f, 70.1243286f}, {251.921631f, 58.04f, 48.2731018f}, {215, 46, 41}, {46, -33.5852356f, -23.516634f}},
+        {{73.7f, -25.72f, -19.59f}, {35.6594009f, 46.2384567f, 70.9763031f}, {217.295227f, 73.7f, 32.3308907f}, {9.5f, 61, 8.4f}, {61, 8.28479862f, 1.38639987f}},
+        // clang-format on
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(testing::Message() << r.lab.c1 << " " << r.lab.c2 << " " << r.lab.c3);
+        ExpectBitEqual(Lab__XYZ(r.lab, kD65Deg10), r.xyz);
+        ExpectBitEqual(Lab__HLC(r.lab), r.hlcOfLab);
+        ExpectBitEqual(HLC__Lab(r.hlc), r.labOfHlc);
+    }
+}
+
 TEST(CieConversions, ChromaticityAndBack) {
     const ColorTriple chroma = XYZ__xyz({94.811f, 100, 107.33f});
     // Given to seven decimals.

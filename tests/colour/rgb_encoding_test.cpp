@@ -92,6 +92,29 @@ TEST_F(RgbEncoding, ThresholdAndClipping) {
     }
 }
 
+// Swatch colours in sRGB: each row moves in its last bit when a float32 store (XYZ / 100, the
+// linear channels, the encoded value) is left out or the matrix rows are summed in another
+// order. Worked through the published steps, independently of this code.
+TEST_F(RgbEncoding, StoresFixTheLastBit) {
+    ASSERT_EQ(SetRgbSpace(10), 0);
+    struct Row {
+        ColorTriple xyz, rgb;
+    };
+    const std::vector<Row> rows = {
+        {{39.0818176f, 32.3120995f, 14.1627636f}, {217.723846f, 132.667877f, 91.3725052f}},
+        {{3.09468985f, 3.52374959f, -1.04871356f}, {64.0435867f, 53.0561371f, 0}},
+        {{14.9060488f, 8.16783333f, 3.4998498f}, {157.601837f, 25.8117905f, 47.1699753f}},
+        {{21.3425446f, 26.0031071f, 70.1243286f}, {0, 151.147522f, 217.852341f}},
+        {{35.6594009f, 46.2384567f, 70.9763031f}, {84.988678f, 195.894302f, 214.461884f}},
+    };
+    for (const Row& r : rows) {
+        const ColorTriple rgb = XYZ__RGB(r.xyz);
+        EXPECT_EQ(rgb.c1, r.rgb.c1) << r.xyz.c1;
+        EXPECT_EQ(rgb.c2, r.rgb.c2) << r.xyz.c1;
+        EXPECT_EQ(rgb.c3, r.rgb.c3) << r.xyz.c1;
+    }
+}
+
 TEST_F(RgbEncoding, SrgbDecodingSegments) {
     ASSERT_EQ(SetRgbSpace(10), 0);
     const double ySum = rgbToXyz[3] + rgbToXyz[4] + rgbToXyz[5];
@@ -166,6 +189,11 @@ TEST(RgbPacking, HsvOfPackedColours) {
         {Packed(255, 0, 7), Packed(239, 240, 240)},
         // A red/green tie takes the red formula: 40, where the green one would give 39.
         {Packed(7, 7, 0), Packed(40, 240, 6)},
+        // 80 and 160 are added before the truncation: 80 - 1.098 gives 78, not -1 + 80.
+        {Packed(7, 255, 0), Packed(78, 240, 240)},
+        {Packed(0, 7, 255), Packed(158, 240, 240)},
+        // S is 240 x (d / max); 240 x d / max would come out just below 240 here.
+        {Packed(3, 0, 0), Packed(0, 240, 2)},
         {Packed(0, 0, 0), 0},
         {Packed(16, 32, 48), Packed(140, 160, 45)},
         {Packed(17, 17, 17), Packed(0, 0, 16)},
