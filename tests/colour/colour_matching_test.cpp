@@ -144,6 +144,24 @@ SpectrumPtr Filled(int start, int step, int count, const std::function<float(int
     return s;
 }
 
+// Where the steps round to float32 shows in the last bit: the sum of the locus (a double sum
+// moves 480 and 412 nm) and each sample's weight S R / k (a double weight moves illuminant A).
+// Worked through the published steps with those stores, independently of this code.
+TEST(ColourMatching, StoresFixTheLastBit) {
+    ExpectTriple(GetXYZFromPureWave(1, 480), {0.0727766007f, 0.229239017f, 0.697984457f},
+                 "480 nm, 10 degrees");
+    ExpectTriple(GetXYZFromPureWave(0, 412), {0.172395602f, 0.00479611894f, 0.822808266f},
+                 "412 nm, 2 degrees");
+    int i = 0;
+    const SpectrumPtr uneven = Filled(300, 5, 100, [&i](int) {
+        const int v = 5 + (i * i) % 91;
+        ++i;
+        return static_cast<float>(v);
+    });
+    ExpectTriple(Reflectance__XYZ(0, 0, uneven.get()), {57.1484566f, 48.4823685f, 18.3609905f},
+                 "A, 2 degrees");
+}
+
 TEST(ColourMatching, PerfectReflectorGivesTheWhitePoints) {
     const SpectrumPtr white = Filled(300, 5, 100, [](int) { return 100.0f; });
     // Given to two decimals, not always rounded (A's Z of 35.585 is quoted as 35.58): one unit
