@@ -22,6 +22,8 @@ const QImage* FindBitmap(int handle) {
     return it == Store().end() ? nullptr : &it->second;
 }
 
-bool DropBitmap(int handle) { return Store().erase(handle) > 0; }
+bool DropBitmap(int handle) {
+    return Store().erase(handle) > 0;
+}
 
 }  // namespace ui_detail

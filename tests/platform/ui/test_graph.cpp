@@ -157,7 +157,6 @@ TEST_F(GraphTest, RefusedCalls) {
     ExpectRange(VAL_XAXIS, VAL_AUTOSCALE, 0.0, 10.0);
 }
 
-
 TEST_F(GraphTest, YAxisAttributesReadBackForTheSelectedAxis) {
     const struct {
         int axis;
