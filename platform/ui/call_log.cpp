@@ -1,6 +1,8 @@
 #include "platform/ui/call_log.h"
 
-#include <cstdio>
+#include <array>
+#include <charconv>
+#include <cstdint>
 
 #include "platform/ui/ui_testing.h"
 
@@ -36,9 +38,21 @@ std::string Arg(int value) {
     return std::to_string(value);
 }
 std::string Arg(double value) {
-    char text[32];
-    std::snprintf(text, sizeof text, "%.17g", value);
-    return text;
+    // Shortest text that reads back as the same double, always with a point or an exponent
+    // so that a recorded 1.0 is not mistaken for the int 1.
+    std::array<char, 32> text{};
+    const auto end = std::to_chars(text.data(), text.data() + text.size(), value).ptr;
+    std::string shown(text.data(), end);
+    if (shown.find_first_of(".eninf") == std::string::npos) shown += ".0";
+    return shown;
+}
+std::string Arg(const void* pointer) {
+    if (pointer == nullptr) return "null";
+    std::array<char, 2 + 2 * sizeof(std::uintptr_t)> text{};
+    const auto end =
+        std::to_chars(text.data(), text.data() + text.size(), reinterpret_cast<std::uintptr_t>(pointer), 16)
+            .ptr;
+    return "0x" + std::string(text.data(), end);
 }
 std::string Arg(const char* text) {
     return text ? std::string("\"") + text + "\"" : "null";
@@ -87,6 +101,8 @@ std::string Arg(const AttrValue& value) {
             if constexpr (std::is_same_v<T, int> || std::is_same_v<T, double> ||
                           std::is_same_v<T, std::string>) {
                 return Arg(v);
+            } else if constexpr (std::is_same_v<T, void*>) {
+                return Arg(static_cast<const void*>(v));
             } else {
                 return v ? "fn" : "null";
             }

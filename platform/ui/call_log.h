@@ -15,7 +15,8 @@ int EnterCall(const char* operation, std::vector<std::string> args = {});
 
 // Formats one argument for the log.
 std::string Arg(int value);
-std::string Arg(double value);
+std::string Arg(double value);         // never looks like an int: 1.0, 0.25, 1e+300
+std::string Arg(const void* pointer);  // callback data: "0x..." or "null"
 std::string Arg(const char* text);
 std::string Arg(const std::string& text);
 std::string Arg(const AttrValue& value);

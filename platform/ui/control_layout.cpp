@@ -128,6 +128,54 @@ void MoveInOrder(std::vector<int>& order, int id, int position) {
     order.insert(order.begin() + static_cast<std::ptrdiff_t>(at), id);
 }
 
+bool ChangesLayout(int attribute) {
+    switch (attribute) {
+        case ATTR_VISIBLE:
+        case ATTR_LEFT:
+        case ATTR_TOP:
+        case ATTR_WIDTH:
+        case ATTR_HEIGHT:
+        case ATTR_LABEL_TEXT:
+        case ATTR_LABEL_FONT:
+        case ATTR_LABEL_POINT_SIZE:
+        case ATTR_LABEL_BOLD:
+        case ATTR_LABEL_LEFT:
+        case ATTR_LABEL_TOP:
+        case ATTR_LABEL_WIDTH:
+        case ATTR_LABEL_HEIGHT:
+        case ATTR_LABEL_BGCOLOR:  // a label box shows even without text
+        case ATTR_TEXT_FONT:
+        case ATTR_TEXT_POINT_SIZE:
+        case ATTR_TEXT_BOLD:
+            return true;
+        default:
+            return false;
+    }
+}
+
+namespace {
+
+// A text size times the factor, never below one pixel; an unset size scales from the default.
+void ScaleTextSize(AttrStore& attrs, int attribute, double factor) {
+    const double scaled =
+        std::clamp(attrs.Int(attribute, kDefaultTextSize) * factor, 1.0, double{kMaxCoordinate});
+    attrs.Set(attribute, AttrValue(static_cast<int>(std::lround(scaled))));
+}
+
+void ScaleTableTexts(TableModel& table, double factor) {
+    for (auto* lines : {&table.rows, &table.columns}) {
+        for (TableLine& line : *lines) {
+            ScaleTextSize(line.attrs, ATTR_LABEL_POINT_SIZE, factor);
+            // A line's cell attributes pass on to its new cells: scaled only where set.
+            if (line.attrs.Find(ATTR_TEXT_POINT_SIZE) != nullptr)
+                ScaleTextSize(line.attrs, ATTR_TEXT_POINT_SIZE, factor);
+        }
+    }
+    for (TableCell& cell : table.cells) ScaleTextSize(cell.attrs, ATTR_TEXT_POINT_SIZE, factor);
+}
+
+}  // namespace
+
 void ScaleContents(PanelRecord& panel, double fx, double fy) {
     auto scale = [](AttrStore& attrs, int attribute, double f) {
         if (const AttrValue* v = attrs.Find(attribute); v && std::holds_alternative<int>(v->value)) {
@@ -137,6 +185,14 @@ void ScaleContents(PanelRecord& panel, double fx, double fy) {
             attrs.Set(attribute, AttrValue(static_cast<int>(std::lround(scaled))));
         }
     };
+    // Texts follow the smaller of the two factors since the design, so that they fit their
+    // boxes both ways; a panel resized in two steps (height, then width) ends where one would.
+    const double textBefore = std::min(panel.contentScaleX, panel.contentScaleY);
+    panel.contentScaleX *= fx;
+    panel.contentScaleY *= fy;
+    const double textAfter = std::min(panel.contentScaleX, panel.contentScaleY);
+    // A panel once shrunk to nothing has lost its design: its texts keep their sizes.
+    const double textFactor = textBefore > 0.0 && textAfter > 0.0 ? textAfter / textBefore : 1.0;
     for (auto& [id, c] : panel.controls) {
         scale(c.attrs, ATTR_LEFT, fx);
         scale(c.attrs, ATTR_TOP, fy);
@@ -146,9 +202,15 @@ void ScaleContents(PanelRecord& panel, double fx, double fy) {
         scale(c.attrs, ATTR_LABEL_TOP, fy);
         scale(c.attrs, ATTR_LABEL_WIDTH, fx);
         scale(c.attrs, ATTR_LABEL_HEIGHT, fy);
+        if (textFactor != 1.0) {
+            ScaleTextSize(c.attrs, ATTR_LABEL_POINT_SIZE, textFactor);
+            if (CheckAttribute(ATTR_TEXT_POINT_SIZE, kControlLevel, c.style, AttrValue(0), false) == 0)
+                ScaleTextSize(c.attrs, ATTR_TEXT_POINT_SIZE, textFactor);
+        }
         if (c.table) {
             c.table->scaleX *= fx;
             c.table->scaleY *= fy;
+            if (textFactor != 1.0) ScaleTableTexts(*c.table, textFactor);
         }
         PlaceControl(c);
         Repaint(c);

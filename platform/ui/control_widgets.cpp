@@ -1,7 +1,6 @@
 #include "platform/ui/control_widgets.h"
 
 #include <QKeyEvent>
-#include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
@@ -11,6 +10,7 @@
 #include "platform/ui/control_values.h"
 #include "platform/ui/events.h"
 #include "platform/ui/fonts.h"
+#include "platform/ui/ring_list.h"
 #include "platform/ui/ui_constants.h"
 #include "platform/ui/ui_state.h"
 
@@ -138,6 +138,12 @@ void DrawGlyph(QPainter& p, QRectF box, Glyph glyph, QColor color) {
     p.setRenderHint(QPainter::Antialiasing, false);
 }
 
+// The arrow button at the right end of a closed ring's field, square up to the field's height.
+QRect RingButton(const QRect& field) {
+    const int side = std::clamp(field.height() - 1, 0, std::max(0, field.width() / 3));
+    return {field.right() - side + 1, field.top() + 1, side, std::max(0, field.height() - 1)};
+}
+
 bool IsSlide(int style) {
     return style == CTRL_NUMERIC_HSLIDE || style == CTRL_NUMERIC_VSLIDE || style == CTRL_NUMERIC_FLAT_HSLIDE;
 }
@@ -192,26 +198,27 @@ void ControlWidget::paintEvent(QPaintEvent*) {
                 p.setPen(frame);
                 p.drawRect(r.adjusted(0, 0, -1, -1));
             }
-            Bevel(p, r.adjusted(1, 1, -2, -2), true);
             p.setFont(MapFont(TextFont(*c)));
-            p.setPen(text);
             QRect inner = r.adjusted(4, 1, -4, -1);
             std::string shown;
             if (style_ == CTRL_RING) {
-                inner.setRight(inner.right() - 12);
+                // A closed drop-down: one even border, the arrow on a face-coloured button.
+                const QRect field = r.adjusted(1, 1, -2, -2);
+                const QRect button = RingButton(field);
+                p.fillRect(button, kFaceColor);
+                p.setPen(kShadow);
+                p.drawRect(field);
+                p.drawLine(button.topLeft() - QPoint(1, 0), button.bottomLeft() - QPoint(1, 0));
+                DrawGlyph(p, QRectF(button), Glyph::Down, text);
+                inner.setRight(button.left() - 4);
                 if (c->selected >= 0 && c->selected < static_cast<int>(c->items.size())) {
                     shown = c->items[static_cast<size_t>(c->selected)].label;
                 }
-                const int ax = r.right() - 10, ay = r.center().y();
-                QPainterPath arrow;
-                arrow.moveTo(ax - 4, ay - 2);
-                arrow.lineTo(ax + 4, ay - 2);
-                arrow.lineTo(ax, ay + 3);
-                arrow.closeSubpath();
-                p.fillPath(arrow, text);
             } else {
+                Bevel(p, r.adjusted(1, 1, -2, -2), true);
                 shown = ShownText(*c);
             }
+            p.setPen(text);
             p.drawText(
                 inner,
                 static_cast<int>(Justify(c->attrs.Int(ATTR_TEXT_JUSTIFY, style_ == CTRL_NUMERIC ? 16 : 0)) |
@@ -477,23 +484,8 @@ void ControlWidget::keyPressEvent(QKeyEvent* event) {
 
 void ControlWidget::ShowRingMenu() {
     const ControlRecord* c = Record();
-    if (c == nullptr || c->items.empty()) return;
-    QMenu menu(this);
-    for (size_t i = 0; i < c->items.size(); ++i) {
-        QAction* action = menu.addAction(QString::fromStdString(c->items[i].label));
-        action->setData(static_cast<int>(i));
-        action->setCheckable(true);
-        action->setChecked(static_cast<int>(i) == c->selected);
-    }
-    QPointer<ControlWidget> self(this);
-    QAction* chosen = menu.exec(mapToGlobal(Nominal().bottomLeft()));
-    if (!self || chosen == nullptr) return;
-    ControlRecord* rec = FindControl(panel_, control_);
-    if (rec == nullptr) return;
-    rec->selected = chosen->data().toInt();
-    update();
-    DispatchCtrlEvent(panel_, control_, EVENT_VAL_CHANGED, 0, 0);
-    if (self) DispatchCtrlEvent(panel_, control_, EVENT_COMMIT, 0, 0);
+    if (c == nullptr) return;
+    OpenRingList(this, panel_, control_, Nominal(), MapFont(TextFont(*c)));
 }
 
 LabelWidget::LabelWidget(int panel, int control, QWidget* parent)

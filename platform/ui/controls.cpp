@@ -244,10 +244,18 @@ int SetCtrlAttribute(int panel, int control, int attribute, AttrValue value) {
     if (attribute == ATTR_MIN_VALUE || attribute == ATTR_MAX_VALUE)
         StoreControlValue(*c, AttrValue(c->value));
     if (attribute == ATTR_CTRL_MODE) ApplyTabOrder(*p);
-    if (IsDrawingStyle(c->style) && c->widget) DrawingAttributeChanged(c->widget, attribute);
-    FitTextMessage(*c);
-    PlaceControl(*c);
-    Repaint(*c);
+    if (ChangesLayout(attribute)) {
+        FitTextMessage(*c);
+        PlaceControl(*c);
+    } else if (c->label) {
+        c->label->update();  // its colour, or dimming
+    }
+    // A drawing widget schedules its own repaint; the chart sets a pen colour before every dot.
+    if (IsDrawingStyle(c->style) && c->widget) {
+        DrawingAttributeChanged(c->widget, attribute);
+    } else {
+        Repaint(*c);
+    }
     return 0;
 }
 

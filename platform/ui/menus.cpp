@@ -69,8 +69,9 @@ int NewMenu(int menuBar, const char* label, int position) {
 
 int NewMenuItem(int menuBar, int menu, const char* label, int position, int shortcutKey,
                 MenuCallbackPtr callback, void* callbackData) {
-    if (int rc = EnterCall("NewMenuItem", {Arg(menuBar), Arg(menu), Arg(label), Arg(position),
-                                           Arg(shortcutKey), callback ? "fn" : "null"});
+    if (int rc =
+            EnterCall("NewMenuItem", {Arg(menuBar), Arg(menu), Arg(label), Arg(position), Arg(shortcutKey),
+                                      callback ? "fn" : "null", Arg(static_cast<const void*>(callbackData))});
         rc < 0)
         return rc;
     MenuBarRecord* bar = nullptr;

@@ -1,5 +1,7 @@
 #include "platform/ui/tables.h"
 
+#include <initializer_list>
+
 #include "platform/ui/attribute_table.h"
 #include "platform/ui/bitmap_store.h"
 #include "platform/ui/call_log.h"
@@ -11,12 +13,21 @@ using namespace ui_detail;
 
 namespace {
 
+// Built by appending: GCC 12 warns falsely (-Wrestrict) about chains of "(" + std::string.
+std::string Joined(std::initializer_list<int> values) {
+    std::string text = "(";
+    for (int v : values) {
+        if (text.size() > 1) text += ',';
+        text += std::to_string(v);
+    }
+    text += ')';
+    return text;
+}
 std::string Arg(Point p) {
-    return "(" + std::to_string(p.x) + "," + std::to_string(p.y) + ")";
+    return Joined({p.x, p.y});
 }
 std::string Arg(Rect r) {
-    return "(" + std::to_string(r.top) + "," + std::to_string(r.left) + "," + std::to_string(r.height) + "," +
-           std::to_string(r.width) + ")";
+    return Joined({r.top, r.left, r.height, r.width});
 }
 using ui_detail::Arg;
 

@@ -117,6 +117,9 @@ struct PanelRecord {
     std::vector<int> zOrder;    // front-most first
     std::vector<int> tabOrder;  // first stop first
     int menuBar = 0;
+    // Product of the factors ScaleContents applied since the panel was made.
+    double contentScaleX = 1.0;
+    double contentScaleY = 1.0;
     QPointer<QWidget> window;   // the top-level or child window
     QPointer<QWidget> content;  // controls' parent; its origin is the panel's (0, 0)
 };

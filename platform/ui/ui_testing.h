@@ -11,7 +11,9 @@ namespace ui_testing {
 
 struct RecordedCall {
     std::string operation;
-    std::vector<std::string> args;  // formatted: ints as digits, texts quoted, callbacks "fn"/"null"
+    // Formatted: ints as digits, doubles always with a point or exponent ("1.0"), texts quoted,
+    // callbacks "fn"/"null", callback data "0x..."/"null".
+    std::vector<std::string> args;
 };
 
 // The n-th layer call from now (1 = the next one) returns `code` (negative) instead of running.
