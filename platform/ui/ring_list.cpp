@@ -52,7 +52,10 @@ RingList* OpenRingList(QWidget* ring, int panel, int control, const QRect& area,
     if (ring == nullptr || c == nullptr || c->items.empty()) return nullptr;
     auto* list = new RingList(panel, control, ring);
     list->setFont(font);
-    for (const ListItem& item : c->items) list->addItem(QString::fromStdString(item.label));
+    for (const ListItem& item : c->items) {
+        auto* row = new QListWidgetItem(QString::fromStdString(item.label), list);
+        row->setFlags(Qt::ItemIsSelectable | Qt::ItemIsEnabled);  // no check box, no dragging
+    }
     if (c->selected >= 0) list->setCurrentRow(c->selected);
     const int frame = 2 * list->frameWidth();
     const int rows = static_cast<int>(c->items.size());

@@ -71,8 +71,9 @@ TEST_F(MenuBar, BuildsTwentyOneCallsInOrderWithNamesAndCallbacks) {
         } else if (e.label == nullptr) {
             EXPECT_TRUE(Matches(make, "InsertSeparator", {b, Num(*e.parent), "-1"}));
         } else {
-            // Appended, no shortcut, with a callback.
-            EXPECT_TRUE(Matches(make, "NewMenuItem", {b, Num(*e.parent), Quoted(e.label), "-1", "0", "fn"}));
+            // Appended, no shortcut, with a callback and no callback data.
+            EXPECT_TRUE(
+                Matches(make, "NewMenuItem", {b, Num(*e.parent), Quoted(e.label), "-1", "0", "fn", "null"}));
         }
         if (e.name != nullptr) {
             ASSERT_LT(i, calls.size());

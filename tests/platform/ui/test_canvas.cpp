@@ -214,6 +214,28 @@ TEST_F(CanvasTest, ABatchOfDrawingCallsCostsOneRepaint) {
     EXPECT_EQ(widget->PaintCount(), before + 1);
 }
 
+// The 3D chart sets the pen colour before every dot: each dot keeps its colour, the canvas
+// stays where it is, and the batch still costs one repaint.
+TEST_F(CanvasTest, APenColourBeforeEveryDotColoursEachAndCostsOneRepaint) {
+    ASSERT_EQ(DisplayPanel(panel_), 0);
+    QApplication::processEvents();
+    auto* widget = dynamic_cast<ui_detail::CanvasWidget*>(ui_detail::ControlWidget(panel_, canvas_));
+    ASSERT_NE(widget, nullptr);
+    const QRect placed = widget->geometry();
+    const int before = widget->PaintCount();
+    ASSERT_EQ(SetCtrlAttribute(panel_, canvas_, ATTR_PEN_WIDTH, 4), 0);
+    const int colours[] = {kRed, kBlue, 0x00FF00};
+    for (int i = 0; i < 3; ++i) {
+        ASSERT_EQ(SetCtrlAttribute(panel_, canvas_, ATTR_PEN_COLOR, colours[i]), 0);
+        ASSERT_EQ(CanvasDrawPoint(panel_, canvas_, MakePoint(10 + 20 * i, 10)), 0);
+    }
+    QApplication::processEvents();
+    EXPECT_EQ(widget->PaintCount(), before + 1);
+    EXPECT_EQ(widget->geometry(), placed);
+    const QImage shown = Shown();
+    for (int i = 0; i < 3; ++i) EXPECT_EQ(Extent(shown, colours[i]), QRect(8 + 20 * i, 8, 4, 4)) << i;
+}
+
 TEST_F(CanvasTest, RefusedCalls) {
     const int picture = Make(CTRL_PICTURE, 150, 30, 20, 20);
     const int bitmap = drawing_test::SolidBitmap(4, 4, kRed);

@@ -1,7 +1,11 @@
 // The image text format and the bitmaps made from it.
 #include <gtest/gtest.h>
+#include <unistd.h>
 
+#include <QByteArray>
 #include <QImage>
+#include <cstdio>
+#include <optional>
 #include <string>
 
 #include "platform/ui/bitmap_store.h"
@@ -52,6 +56,50 @@ TEST(TextImage, TextsThatAreNoImage) {
         "iVBORw0KGgo=",                   // a PNG signature and nothing more
     };
     for (const auto& text : cases) EXPECT_FALSE(ui_detail::ImageFromText(text).has_value()) << text;
+}
+
+// Runs `work` with stderr sent to a file; returns what was written there.
+template <class Work>
+std::string StderrOf(Work work) {
+    std::fflush(stderr);
+    const int saved = dup(STDERR_FILENO);
+    std::FILE* sink = std::tmpfile();
+    if (saved < 0 || sink == nullptr) return "cannot capture stderr";
+    dup2(fileno(sink), STDERR_FILENO);
+    work();
+    std::fflush(stderr);
+    dup2(saved, STDERR_FILENO);
+    close(saved);
+    std::string written;
+    std::rewind(sink);
+    for (int c; (c = std::fgetc(sink)) != EOF;) written += static_cast<char>(c);
+    std::fclose(sink);
+    return written;
+}
+
+TEST(TextImage, TextsThatAreNoImagePrintNothing) {
+    const std::string good = ui_detail::TextFromImage(Checkerboard());
+    QByteArray longChunk = QByteArray::fromBase64(QByteArray::fromStdString(good));
+    longChunk[8] = '\x7f';  // the first chunk claims more bytes than follow
+    const std::string cases[] = {
+        "!!!!!$!!!!!",
+        "QUJDREVGR0hJSktMTU5PUFFSU1RVVldYWVo=",  // base64 of letters
+        "iVBORw0KGgoAAAA",                       // the signature and a cut-off chunk
+        good.substr(0, good.size() / 2),
+        longChunk.toBase64().toStdString(),
+    };
+    for (const auto& text : cases) {
+        std::optional<QImage> image;
+        EXPECT_EQ(StderrOf([&] { image = ui_detail::ImageFromText(text); }), "") << text;
+        EXPECT_FALSE(image.has_value()) << text;
+    }
+    int bitmap = 77;
+    EXPECT_EQ(StderrOf([&] {
+                  for (int i = 0; i < 425; ++i)
+                      GetUserBitmapFromText("!!!!!$!!!!!", kBitmapTextFormat, &bitmap);
+              }),
+              "");
+    EXPECT_EQ(bitmap, 0);
 }
 
 TEST(GetUserBitmapFromText, MakesABitmapOfTheImage) {
