@@ -280,18 +280,18 @@ unsigned StyleFamily(int style) {
 
 const AttrSpec* FindAttrSpec(int attribute) {
     auto it = std::lower_bound(kSpecs.begin(), kSpecs.end(), attribute,
-                               [](const AttrSpec& spec, int number) { return spec.number < number; });
+                               [](const AttrSpec& entry, int number) { return entry.number < number; });
     return (it != kSpecs.end() && it->number == attribute) ? &*it : nullptr;
 }
 
 int CheckAttribute(int attribute, unsigned level, int style, const AttrValue& value, bool forWrite) {
-    const AttrSpec* spec = FindAttrSpec(attribute);
-    if (spec == nullptr || (spec->levels & level) == 0) return UIE_BAD_ATTRIBUTE;
+    const AttrSpec* entry = FindAttrSpec(attribute);
+    if (entry == nullptr || (entry->levels & level) == 0) return UIE_BAD_ATTRIBUTE;
     const bool controlLike = (level & (kControlLevel | kRowLevel | kColumnLevel | kCellLevel)) != 0;
-    if (controlLike && (spec->styles & StyleFamily(style)) == 0) return UIE_BAD_ATTRIBUTE;
+    if (controlLike && (entry->styles & StyleFamily(style)) == 0) return UIE_BAD_ATTRIBUTE;
     if (!forWrite) return 0;
-    if (spec->readOnly) return UIE_BAD_ATTRIBUTE;
-    if (!KindAccepts(spec->kind, value)) return UIE_BAD_VALUE_TYPE;
+    if (entry->readOnly) return UIE_BAD_ATTRIBUTE;
+    if (!KindAccepts(entry->kind, value)) return UIE_BAD_VALUE_TYPE;
     if (IsGeometry(attribute) && !CoordinateFits(std::get<int>(value.value))) return UIE_OUT_OF_RANGE;
     return 0;
 }

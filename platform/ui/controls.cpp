@@ -87,8 +87,8 @@ int ReadAttribute(const ControlRecord& c, int attribute, AttrValue* out) {
         *out = *v;
         return 0;
     }
-    const AttrSpec* spec = FindAttrSpec(attribute);
-    switch (spec->kind) {
+    const AttrSpec* entry = FindAttrSpec(attribute);
+    switch (entry->kind) {
         case ValueKind::Text:
             *out = AttrValue(std::string());
             break;

@@ -171,8 +171,8 @@ int ReadMenuAttribute(int menuBar, int entryId, int attribute, AttrValue* out) {
         attrs = &it->second.attrs;
     }
     const AttrValue* v = attrs->Find(attribute);
-    const AttrSpec* spec = FindAttrSpec(attribute);
-    *out = v ? *v : (spec->kind == ValueKind::Text ? AttrValue(std::string()) : AttrValue(0));
+    const AttrSpec* attrInfo = FindAttrSpec(attribute);
+    *out = v ? *v : (attrInfo->kind == ValueKind::Text ? AttrValue(std::string()) : AttrValue(0));
     return 0;
 }
 }  // namespace

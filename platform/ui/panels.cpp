@@ -171,9 +171,9 @@ int GetPanelAttribute(int panel, int attribute, std::string* value) {
     if (int rc = EnterCall("GetPanelAttribute", {Arg(panel), Arg(attribute)}); rc < 0) return rc;
     PanelRecord* p = FindPanel(panel);
     if (p == nullptr) return UIE_BAD_PANEL;
-    const AttrSpec* spec = FindAttrSpec(attribute);
-    if (spec == nullptr || (spec->levels & kPanelLevel) == 0) return UIE_BAD_ATTRIBUTE;
-    if (spec->kind != ValueKind::Text || value == nullptr) return UIE_BAD_VALUE_TYPE;
+    const AttrSpec* entry = FindAttrSpec(attribute);
+    if (entry == nullptr || (entry->levels & kPanelLevel) == 0) return UIE_BAD_ATTRIBUTE;
+    if (entry->kind != ValueKind::Text || value == nullptr) return UIE_BAD_VALUE_TYPE;
     *value = p->attrs.Text(attribute);
     return 0;
 }

@@ -116,8 +116,8 @@ int FileSelectPopupInto(const char* defaultDirectory, const char* defaultFileSpe
         dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
         dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
         if (!allowMakeDirectory) dialog.setOption(QFileDialog::ReadOnly, true);
-        const QString spec = QString::fromUtf8(defaultFileSpec ? defaultFileSpec : "");
-        if (!spec.isEmpty() && !spec.contains('*')) dialog.selectFile(spec);
+        const QString fileName = QString::fromUtf8(defaultFileSpec ? defaultFileSpec : "");
+        if (!fileName.isEmpty() && !fileName.contains('*')) dialog.selectFile(fileName);
         do {
             if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
                 if (allowCancel) return VAL_NO_FILE_SELECTED;

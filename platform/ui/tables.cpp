@@ -73,8 +73,8 @@ AttrValue CellDefault(int attribute) {
         default:
             break;
     }
-    const AttrSpec* spec = FindAttrSpec(attribute);
-    return spec && spec->kind == ValueKind::Text ? AttrValue(std::string()) : AttrValue(0);
+    const AttrSpec* entry = FindAttrSpec(attribute);
+    return entry && entry->kind == ValueKind::Text ? AttrValue(std::string()) : AttrValue(0);
 }
 
 int StoreCellValue(TableCell& cell, const AttrValue& value) {
