@@ -67,6 +67,24 @@ int NewMenu(int menuBar, const char* label, int position) {
     return id;
 }
 
+namespace {
+// A new entry of a bar's menu, with its identifier; the menu's toolkit object in *qmenu.
+int AddEntry(int menuBar, int menu, MenuEntry** entry, QMenu** qmenu) {
+    MenuBarRecord* bar = nullptr;
+    if (int rc = LookupBar(menuBar, &bar); rc < 0) return rc;
+    auto parent = bar->entries.find(menu);
+    if (parent == bar->entries.end() || !parent->second.qmenu) return UIE_BAD_MENU_ITEM;
+    *qmenu = parent->second.qmenu;
+    const int id = bar->nextId++;
+    MenuEntry& added = bar->entries[id];
+    added.id = id;
+    added.menu = menu;
+    *entry = &added;
+    return 0;
+}
+
+}  // namespace
+
 int NewMenuItem(int menuBar, int menu, const char* label, int position, int shortcutKey,
                 MenuCallbackPtr callback, void* callbackData) {
     if (int rc =
@@ -74,17 +92,13 @@ int NewMenuItem(int menuBar, int menu, const char* label, int position, int shor
                                       callback ? "fn" : "null", Arg(static_cast<const void*>(callbackData))});
         rc < 0)
         return rc;
-    MenuBarRecord* bar = nullptr;
-    if (int rc = LookupBar(menuBar, &bar); rc < 0) return rc;
-    auto parent = bar->entries.find(menu);
-    if (parent == bar->entries.end() || !parent->second.qmenu) return UIE_BAD_MENU_ITEM;
-    const int id = bar->nextId++;
-    MenuEntry& entry = bar->entries[id];
-    entry.id = id;
-    entry.menu = menu;
+    MenuEntry* added = nullptr;
+    QMenu* qmenu = nullptr;
+    if (int rc = AddEntry(menuBar, menu, &added, &qmenu); rc < 0) return rc;
+    MenuEntry& entry = *added;
+    const int id = entry.id;
     entry.callback = callback;
     entry.callbackData = callbackData;
-    QMenu* qmenu = parent->second.qmenu;
     auto* action = new QAction(MnemonicText(label), qmenu);
     qmenu->insertAction(BeforeAction(qmenu->actions(), position), action);
     entry.action = action;
@@ -103,18 +117,12 @@ int NewMenuItem(int menuBar, int menu, const char* label, int position, int shor
 
 int InsertSeparator(int menuBar, int menu, int position) {
     if (int rc = EnterCall("InsertSeparator", {Arg(menuBar), Arg(menu), Arg(position)}); rc < 0) return rc;
-    MenuBarRecord* bar = nullptr;
-    if (int rc = LookupBar(menuBar, &bar); rc < 0) return rc;
-    auto parent = bar->entries.find(menu);
-    if (parent == bar->entries.end() || !parent->second.qmenu) return UIE_BAD_MENU_ITEM;
-    const int id = bar->nextId++;
-    MenuEntry& entry = bar->entries[id];
-    entry.id = id;
-    entry.menu = menu;
-    entry.separator = true;
-    QMenu* qmenu = parent->second.qmenu;
-    entry.action = qmenu->insertSeparator(BeforeAction(qmenu->actions(), position));
-    return id;
+    MenuEntry* entry = nullptr;
+    QMenu* qmenu = nullptr;
+    if (int rc = AddEntry(menuBar, menu, &entry, &qmenu); rc < 0) return rc;
+    entry->separator = true;
+    entry->action = qmenu->insertSeparator(BeforeAction(qmenu->actions(), position));
+    return entry->id;
 }
 
 int SetMenuBarAttribute(int menuBar, int entryId, int attribute, AttrValue value) {
