@@ -50,7 +50,9 @@ class RenderTest : public UiTest {
     }
 
     QImage Grab() {
-        const std::string path = ::testing::TempDir() + "/ui_render_panel.png";
+        // CTest runs these tests side by side: one file each.
+        const std::string path = ::testing::TempDir() + "/ui_render_" +
+                                 ::testing::UnitTest::GetInstance()->current_test_info()->name() + ".png";
         EXPECT_TRUE(ui_testing::SavePanelPng(panel, path));
         QImage image(QString::fromStdString(path));
         EXPECT_FALSE(image.isNull());
