@@ -4,12 +4,14 @@ set -euo pipefail
 here=$(cd "$(dirname "$0")/.." && pwd)
 cd "$here"
 
+# Installs the missing packages of the given lists: tools/packages.txt for the program,
+# tools/packages-test.txt as well for the tests (their own dependencies stay out of the program).
 install_packages() {
     local missing=()
     while read -r pkg; do
         [[ -z "$pkg" || "$pkg" == \#* ]] && continue
         dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q 'install ok installed' || missing+=("$pkg")
-    done < tools/packages.txt
+    done < <(cat "$@")
     if ((${#missing[@]})); then
         echo "Installing: ${missing[*]}"
         local sudo=""
@@ -28,18 +30,18 @@ build() {
 mode=${1:-run}
 case "$mode" in
 run)
-    install_packages
+    install_packages tools/packages.txt
     build build
     if [[ -x build/bin/Ostrel ]]; then exec build/bin/Ostrel; fi
     echo "Built everything; the viewer itself is not there yet." 
     ;;
 test)
-    install_packages
+    install_packages tools/packages.txt tools/packages-test.txt
     build build
     QT_QPA_PLATFORM=offscreen ctest --test-dir build --output-on-failure -j "$(nproc)"
     ;;
 asan)
-    install_packages
+    install_packages tools/packages.txt tools/packages-test.txt
     build build-asan -DOSTREL_SANITIZE=ON -DOSTREL_BENCH=OFF -DCMAKE_BUILD_TYPE=Debug
     export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
     export LSAN_OPTIONS=suppressions=$here/.ci/lsan.supp:print_suppressions=0
