@@ -5,6 +5,7 @@
 
 #include "platform/ui/call_log.h"
 #include "platform/utility/utility.h"
+#include "platform/utility/utility_testing.h"
 
 namespace {
 
@@ -25,7 +26,16 @@ bool CopyOut(const std::string& text, char* buffer, std::size_t size) {
     return true;
 }
 
+std::string& ProjectDirOverride() {
+    static std::string directory;
+    return directory;
+}
+
 }  // namespace
+
+void utility_testing::SetProjectDir(const std::string& directory) {
+    ProjectDirOverride() = directory;
+}
 
 int GetProjectDir(char directory[]) {
     if (const int entered = ui_detail::EnterCall("GetProjectDir"); entered < 0) {
@@ -33,6 +43,8 @@ int GetProjectDir(char directory[]) {
         return entered;
     }
     if (!directory) return kErrNullArgument;
+    if (!ProjectDirOverride().empty())
+        return CopyOut(ProjectDirOverride(), directory, kMaxPathnameLen) ? 0 : kErrTooLong;
     std::error_code error;
     const auto executable = std::filesystem::read_symlink("/proc/self/exe", error);
     if (error) {
