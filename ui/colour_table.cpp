@@ -67,7 +67,7 @@ const std::vector<Setting>& ControlSettings() {
         {1590, ""},
         {1592, 32},
         // Size and label place only now, after everything that concerns the cells.
-        {540, 638},
+        {540, 650},
         {533, 776},
         {671, 42},
         {670, 348},

@@ -293,7 +293,7 @@ TEST_F(MainPanel, ControlsStandAtTheirDesignPlaces) {
         int style, top, left, height, width, labelTop, labelLeft;
     } places[] = {
         {"RGBRING", &PANEL_RGBRING, 300, 746, 340, kNone, 146, 729, 345},
-        {"TABLE", &PANEL_TABLE, 510, 90, 71, 638, 776, 42, 348},
+        {"TABLE", &PANEL_TABLE, 510, 90, 71, 650, 776, 42, 348},
         {"HOMEBUTTON", &PANEL_HOMEBUTTON, 205, 744, 185, 23, 23, kNone, kNone},
         {"LOGO", &PANEL_LOGO, 480, 28, 796, 60, 60, 4, 788},
         {"COPYBUTTON", &PANEL_COPYBUTTON, 205, 744, 282, 23, 40, kNone, kNone},
