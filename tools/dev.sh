@@ -48,8 +48,18 @@ asan)
     export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
     QT_QPA_PLATFORM=offscreen ctest --test-dir build-asan --output-on-failure -j "$(nproc)"
     ;;
+fuzz)
+    # The settings reader under libFuzzer for a minute (seconds as the second argument).
+    install_packages tools/packages.txt tools/packages-test.txt
+    build build
+    cmake --build build --target fuzz_settings
+    corpus=$(mktemp -d)
+    trap 'rm -rf "$corpus"' EXIT
+    (cd "$corpus" && "$here/build/fuzz/settings_fuzzer" -max_total_time="${2:-60}" -max_len=4096 \
+        "$corpus" "$here/fuzz/seeds")
+    ;;
 *)
-    echo "usage: tools/dev.sh run|test|asan" >&2
+    echo "usage: tools/dev.sh run|test|asan|fuzz" >&2
     exit 2
     ;;
 esac
