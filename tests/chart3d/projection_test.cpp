@@ -1,5 +1,4 @@
-// The projections: canvas places and depths, the rounding to float32 after every step, and
-// the order of the three rotations.
+// The projections: canvas places and depths, float32 after every step, the rotations' order.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -9,6 +8,10 @@
 
 namespace {
 
+auto At(Point3D p) {
+    return std::make_tuple(p.x, p.y, p.z);
+}
+
 class Projections : public ::testing::TestWithParam<Projection> {
   protected:
     void SetUp() override {
@@ -17,25 +20,16 @@ class Projections : public ::testing::TestWithParam<Projection> {
     }
 };
 
-void ExpectAt(Point3D p, float x, float y, float z) {
-    EXPECT_EQ(std::tie(p.x, p.y, p.z), std::tie(x, y, z));
-}
-
-TEST_P(Projections, TopViewMapsBStarToColumnsAStarToRowsAndKeepsTheColour) {
+TEST_P(Projections, TopViewMapsBStarToColumnsAndAStarToRowsUnclamped) {
     const Projection project = GetParam();
-    const Point3D p = project(2.5f, {10.0f, -20.0f, 50.0f, 0x123456});
-    ExpectAt(p, 206.0f, 281.0f, 0.0f);
-    EXPECT_EQ(p.color, 0x123456);
-    // Axis ends beyond the canvas are not clamped; the L* end falls on the origin.
-    ExpectAt(project(2.5f, axisPoints[1]), 256.0f, 531.0f, 0.0f);
-    ExpectAt(project(2.5f, axisPoints[2]), 531.0f, 256.0f, 0.0f);
-    ExpectAt(project(2.5f, axisPoints[3]), 256.0f, 256.0f, 80.0f);
-    ExpectAt(project(1.0f, boxCorners[0]), 156.0f, 156.0f, -50.0f);
-    ExpectAt(project(2.5f, boxCorners[6]), 506.0f, 506.0f, 50.0f);
-    // The centre stays put at any angles.
+    EXPECT_EQ(project(2.5f, {10.0f, -20.0f, 50.0f, 0x123456}).color, 0x123456);
+    EXPECT_EQ(At(project(2.5f, {10.0f, -20.0f, 50.0f, 0})), std::make_tuple(206.0f, 281.0f, 0.0f));
+    EXPECT_EQ(At(project(2.5f, axisPoints[1])), std::make_tuple(256.0f, 531.0f, 0.0f));
+    EXPECT_EQ(At(project(2.5f, axisPoints[3])), std::make_tuple(256.0f, 256.0f, 80.0f));
+    EXPECT_EQ(At(project(1.0f, boxCorners[0])), std::make_tuple(156.0f, 156.0f, -50.0f));
     cosRho = cosPhi = 0.6f;
     sinRho = sinTheta = 0.8f;
-    ExpectAt(project(6.0f, axisPoints[0]), 256.0f, 256.0f, 0.0f);
+    EXPECT_EQ(At(project(6.0f, axisPoints[0])), std::make_tuple(256.0f, 256.0f, 0.0f));
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryMember, Projections, ::testing::Values(ProjectZYX, ProjectXZY, ProjectYXZ),
@@ -45,61 +39,38 @@ INSTANTIATE_TEST_SUITE_P(EveryMember, Projections, ::testing::Values(ProjectZYX,
                                                                : "YXZ";
                          });
 
-TEST(Rotations, QuarterTurnsMoveTwoFieldsAndPassTheOthers) {
+TEST(Rotations, QuarterTurnsAndTheirOrder) {
     cosRho = cosTheta = cosPhi = 0.0f;
     sinRho = sinTheta = sinPhi = 1.0f;
-    ExpectAt(RotateZ({1.0f, 2.0f, 3.0f, 7}), -2.0f, 1.0f, 3.0f);
-    ExpectAt(RotateY({1.0f, 5.0f, 2.0f, 7}), 2.0f, 5.0f, -1.0f);
-    const Point3D x = RotateX({5.0f, 1.0f, 2.0f, 7});
-    ExpectAt(x, 5.0f, -2.0f, 1.0f);
-    EXPECT_EQ(x.color, 7);
-}
-
-TEST(Rotations, TheSlideMovedLastTurnsFirst) {
-    cosRho = cosPhi = 0.0f;
-    sinRho = sinPhi = 1.0f;
+    EXPECT_EQ(At(RotateZ({1.0f, 2.0f, 3.0f, 7})), std::make_tuple(-2.0f, 1.0f, 3.0f));
+    EXPECT_EQ(At(RotateY({1.0f, 5.0f, 2.0f, 7})), std::make_tuple(2.0f, 5.0f, -1.0f));
+    EXPECT_EQ(At(RotateX({5.0f, 1.0f, 2.0f, 7})), std::make_tuple(5.0f, -2.0f, 1.0f));
+    EXPECT_EQ(RotateX({5.0f, 1.0f, 2.0f, 7}).color, 7);
     cosTheta = 1.0f;
     sinTheta = 0.0f;
-    ExpectAt(ProjectZYX(1.0f, {1.0f, 0.0f, 50.0f, 0}), 256.0f, 256.0f, 1.0f);
-    ExpectAt(ProjectXZY(1.0f, {1.0f, 0.0f, 50.0f, 0}), 257.0f, 256.0f, 0.0f);
-    ExpectAt(ProjectYXZ(1.0f, {1.0f, 0.0f, 50.0f, 0}), 257.0f, 256.0f, 0.0f);
+    EXPECT_EQ(At(ProjectZYX(1.0f, {1.0f, 0.0f, 50.0f, 0})), std::make_tuple(256.0f, 256.0f, 1.0f));
+    EXPECT_EQ(At(ProjectXZY(1.0f, {1.0f, 0.0f, 50.0f, 0})), std::make_tuple(257.0f, 256.0f, 0.0f));
+    EXPECT_EQ(At(ProjectYXZ(1.0f, {1.0f, 0.0f, 50.0f, 0})), std::make_tuple(257.0f, 256.0f, 0.0f));
 }
 
-// Every step is rounded to float32 before the next: the same steps carried in double give
-// other pixels' worth of last bits, which the test must be able to tell apart.
+// Each step is stored as float32 before the next; carried in double the depth differs.
 TEST(Rotations, EachStepIsStoredAsFloat) {
-    const double angle = 37.0 * 0.017453292519943295;
-    cosRho = static_cast<float>(std::cos(static_cast<float>(angle)));
-    sinRho = static_cast<float>(std::sin(static_cast<float>(angle)));
-    cosTheta = cosPhi = cosRho;
-    sinTheta = sinPhi = sinRho;
+    cosRho = cosTheta = cosPhi = 0.7986355f;
+    sinRho = sinTheta = sinPhi = 0.6018150f;
+    const double c = cosRho, s = sinRho;
     int differFromDouble = 0;
     for (float a = -56.3f; a < 55.0f; a += 3.7f) {
-        const Point3D in{a, a * 0.61f + 3.1f, 50.0f + a * 0.43f, 0};
-        float x = in.x, y = in.y, z = static_cast<float>(double{in.z} - 50.0);
-        double dx = x, dy = y, dz = z;
-        const float x1 = static_cast<float>(double{x} * cosRho - double{y} * sinRho);
-        y = static_cast<float>(double{x} * sinRho + double{y} * cosRho);
-        x = x1;
-        const float x2 = static_cast<float>(double{x} * cosTheta + double{z} * sinTheta);
-        z = static_cast<float>(-double{x} * sinTheta + double{z} * cosTheta);
-        x = x2;
-        const float y3 = static_cast<float>(double{y} * cosPhi - double{z} * sinPhi);
-        z = static_cast<float>(double{y} * sinPhi + double{z} * cosPhi);
-        y = y3;
-        ExpectAt(ProjectZYX(2.5f, in), static_cast<float>(2.5 * y + 256.0),
-                 static_cast<float>(2.5 * x + 256.0), z);
-        const double ex = dx * cosRho - dy * sinRho, ey = dx * sinRho + dy * cosRho;
-        const double fz = -ex * sinTheta + dz * cosTheta;
-        if (static_cast<float>(ey * sinPhi + fz * cosPhi) != z) ++differFromDouble;
+        const float b = a * 0.61f + 3.1f, l = a * 0.43f + 50.0f, z = static_cast<float>(l - 50.0);
+        const float x1 = static_cast<float>(a * c - b * s), y1 = static_cast<float>(a * s + b * c);
+        const float x2 = static_cast<float>(x1 * c + z * s), z2 = static_cast<float>(-x1 * s + z * c);
+        const float y3 = static_cast<float>(y1 * c - z2 * s), z3 = static_cast<float>(y1 * s + z2 * c);
+        EXPECT_EQ(
+            At(ProjectZYX(2.5f, {a, b, l, 0})),
+            std::make_tuple(static_cast<float>(2.5 * y3 + 256), static_cast<float>(2.5 * x2 + 256), z3));
+        const double inDouble = (a * s + b * c) * s + (-(a * c - b * s) * s + z * c) * c;
+        if (static_cast<float>(inDouble) != z3) ++differFromDouble;
     }
     EXPECT_GT(differFromDouble, 0);
-}
-
-TEST(CompareDepth, OrdersByZAlone) {
-    EXPECT_EQ(CompareDepth({0, 0, 2.0f, 1}, {9, 9, 1.0f, 0}), 1);
-    EXPECT_EQ(CompareDepth({0, 0, 1.0f, 1}, {9, 9, 1.0f, 0}), 0);
-    EXPECT_EQ(CompareDepth({0, 0, -1.0f, 1}, {9, 9, 1.0f, 0}), -1);
 }
 
 }  // namespace
