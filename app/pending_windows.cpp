@@ -1,8 +1,6 @@
-// Stand-ins for the colour detail window, the 3D chart window and the chart until they are
-// built: bare windows with the controls the shell writes to, and a chart that draws nothing.
-#include "chart3d/chart3d.h"
+// Stand-in for the colour detail window until it is built: a bare window with the controls
+// the shell writes to.
 #include "platform/ui/user_interface.h"
-#include "ui/chart3d_panel.h"
 #include "ui/cielab_panel.h"
 
 int CIELAB_H = 0;
@@ -23,17 +21,6 @@ int CIELAB_GRAPH = 0;
 int CIELAB_LOGO = 0;
 int CIELAB_KELBRANT = 0;
 int CIELAB_TEXTMSG = 0;
-
-int CHART3D_CANVAS = 0;
-int CHART3D_PHISLIDE = 0;
-int CHART3D_LOGO = 0;
-int CHART3D_THETASLIDE = 0;
-int CHART3D_COPYBUTTON = 0;
-int CHART3D_RHOSLIDE = 0;
-int CHART3D_RESETBUTTON = 0;
-int CHART3D_EDGESCHECKBOX = 0;
-int CHART3D_SCALESLIDE = 0;
-int CHART3D_CHARTNAME = 0;
 
 namespace {
 int Numeric(int panel, int style, const char* label, int top, int left) {
@@ -56,28 +43,4 @@ int BuildCIELAB(int hParent) {
     CIELAB_NAME = NewCtrl(panel, CTRL_STRING, "OCS", 60, 160);
     CIELAB_GRAPH = NewCtrl(panel, CTRL_GRAPH, "", 100, 160);
     return panel;
-}
-
-int BuildCHART3D(int hParent) {
-    const int panel = NewPanel(hParent, "3D", 40, 40, 600, 560);
-    if (panel < 0) return panel;
-    CHART3D_CANVAS = NewCtrl(panel, CTRL_CANVAS, "", 40, 20);
-    SetCtrlAttribute(panel, CHART3D_CANVAS, ATTR_WIDTH, 512);
-    SetCtrlAttribute(panel, CHART3D_CANVAS, ATTR_HEIGHT, 512);
-    CHART3D_CHARTNAME = NewCtrl(panel, CTRL_TEXT_MSG, "Text Message", 10, 20);
-    return panel;
-}
-
-void PlotCHART3D() {}
-
-int RotateCallback(int, int, int, void*, int, int) {
-    return 0;
-}
-
-int ResetCallback(int, int, int, void*, int, int) {
-    return 0;
-}
-
-int Copy3DCallback(int, int, int, void*, int, int) {
-    return 0;
 }
