@@ -1,6 +1,6 @@
 #pragma once
 
-// The three pictures of the main window, drawn from the colour core in sRGB.
+// The windows' pictures, drawn from the colour core in sRGB.
 #include <QImage>
 
 constexpr int kLogoWidth = 60;
@@ -9,6 +9,8 @@ constexpr int kHueWheelWidth = 128;
 constexpr int kHueWheelHeight = 115;
 constexpr int kLightnessWidth = 32;
 constexpr int kLightnessHeight = 256;
+constexpr int kKelbrantWidth = 30;
+constexpr int kKelbrantHeight = 30;
 
 // Selects sRGB in the colour core; call once before drawing.
 void SelectPictureColours();
@@ -19,3 +21,5 @@ QImage DrawLogo();
 QImage DrawHueWheel();
 // Lightness scale, 32 x 256, light at the top.
 QImage DrawLightnessScale();
+// The maker's mark for the colour detail window, 30 x 30.
+QImage DrawKelbrantLogo();
