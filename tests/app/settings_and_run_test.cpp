@@ -18,6 +18,10 @@ struct SettingsCase {
     int colorSpace, actualIndex, ring, space;
 };
 
+void PrintTo(const SettingsCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
 class SettingsRules : public Shell, public ::testing::WithParamInterface<SettingsCase> {};
 
 TEST_P(SettingsRules, StartUpReadsTheFile) {
