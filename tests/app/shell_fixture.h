@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -21,9 +22,9 @@ class Shell : public ::testing::Test {
     void SetUp() override {
         ASSERT_EQ(InitCVIRTEEx(nullptr, nullptr, nullptr), 1);
         ui_testing::ResetLayer();
-        dir = std::filesystem::temp_directory_path() /
-              ("ostrel-" + std::to_string(::getpid()) + "-" +
-               ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        std::string name = ::testing::UnitTest::GetInstance()->current_test_info()->name();
+        std::replace(name.begin(), name.end(), '/', '-');
+        dir = std::filesystem::temp_directory_path() / ("ostrel-" + std::to_string(::getpid()) + "-" + name);
         std::filesystem::remove_all(dir);
         std::filesystem::create_directories(dir);
         utility_testing::SetProjectDir(dir.string());
