@@ -1,9 +1,7 @@
 #include "app/menu_callbacks.h"
 
-// The menu bar binds these as soon as it is built; the windows and popups they open come
+// The menu bar binds these (and the report's ReportCallback) as soon as it is built; the windows and popups they open come
 // with the rest of the shell, so for now a chosen item does nothing.
-
-void ReportCallback(int, int, void*, int) {}
 
 void QuitProgramCallback(int, int, void*, int) {}
 
