@@ -2,6 +2,7 @@
 // file, plus the PNGs for a person to look at.
 //
 //   draw_pictures <source file to write> <folder for the PNGs>
+//   draw_pictures --header-pictures <folder>    (the report's, at every build)
 #include <QGuiApplication>
 #include <QImage>
 #include <cstdio>
@@ -9,6 +10,7 @@
 #include <string>
 
 #include "platform/ui/text_image.h"
+#include "tools/draw_pictures/header_pictures.h"
 #include "tools/draw_pictures/pictures.h"
 
 namespace {
@@ -27,6 +29,11 @@ std::string AsLiteral(const std::string& text) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    if (argc == 3 && std::string(argv[1]) == "--header-pictures") {
+        QGuiApplication app(argc, argv);
+        SelectPictureColours();
+        return WriteHeaderPictures(argv[2]);
+    }
     if (argc != 3) {
         std::fprintf(stderr, "usage: draw_pictures <source file> <png folder>\n");
         return 2;

@@ -1,0 +1,7 @@
+#pragma once
+
+// The report's header pictures, written as BMP files beside the program: the maker's logo
+// "kelbrant.bmp", the 3D chart "chart3d.bmp" and the program logo "ostrel.bmp".
+
+// Writes the three into `directory`; 0, or 1 when one cannot be drawn or written.
+int WriteHeaderPictures(const char* directory);
