@@ -30,6 +30,11 @@ void CanvasWidget::Fill(const QRect& area, std::optional<QColor> colour) {
     const QRect clipped = area.intersected(backing_.rect());
     if (clipped.isEmpty()) return;
     const QRgb pixel = colour ? qPremultiply(colour->rgba()) : qRgba(0, 0, 0, 0);
+    if (clipped == backing_.rect()) {
+        backing_.fill(pixel);  // a whole clear, as each step of a slide drag makes
+        update();
+        return;
+    }
     for (int y = clipped.top(); y <= clipped.bottom(); ++y) {
         auto* line = reinterpret_cast<QRgb*>(backing_.scanLine(y));
         std::fill(line + clipped.left(), line + clipped.right() + 1, pixel);

@@ -1,12 +1,13 @@
-// Draws the main window's three pictures and writes them as bitmap texts into a C++ source
-// file, plus the PNGs for a person to look at.
+// Draws the main window's three pictures and the 3D chart's canvas ground and writes them as
+// bitmap texts into C++ source files, plus the PNGs for a person to look at.
 //
-//   draw_pictures <source file to write> <folder for the PNGs>
+//   draw_pictures <main window source> <folder for the PNGs> <chart window source>
 //   draw_pictures --header-pictures <folder>    (the report's, at every build)
 #include <QGuiApplication>
 #include <QImage>
 #include <cstdio>
 #include <fstream>
+#include <span>
 #include <string>
 
 #include "platform/ui/text_image.h"
@@ -29,13 +30,10 @@ std::string AsLiteral(const std::string& text) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc == 3 && std::string(argv[1]) == "--header-pictures") {
-        QGuiApplication app(argc, argv);
-        SelectPictureColours();
-        return WriteHeaderPictures(argv[2]);
-    }
-    if (argc != 3) {
-        std::fprintf(stderr, "usage: draw_pictures <source file> <png folder>\n");
+    if (argc == 3 && std::string(argv[1]) == "--header-pictures") return WriteHeaderPictures(argv, argv[2]);
+    if (argc != 4) {
+        std::fprintf(stderr,
+                     "usage: draw_pictures <main window source> <png folder> <chart window source>\n");
         return 2;
     }
     QGuiApplication app(argc, argv);
@@ -46,27 +44,35 @@ int main(int argc, char** argv) {
         const char* file;
         QImage image;
     };
-    const Picture pictures[] = {{"kLogoBitmapText", "logo.png", DrawLogo()},
-                                {"kHueWheelBitmapText", "hue_wheel.png", DrawHueWheel()},
-                                {"kLightnessBitmapText", "lightness.png", DrawLightnessScale()}};
+    const Picture mainPictures[] = {{"kLogoBitmapText", "logo.png", DrawLogo()},
+                                    {"kHueWheelBitmapText", "hue_wheel.png", DrawHueWheel()},
+                                    {"kLightnessBitmapText", "lightness.png", DrawLightnessScale()}};
+    const Picture chartPictures[] = {
+        {"kChartBackgroundBitmapText", "chart_background.png", DrawChartBackground()}};
 
-    std::ofstream source(argv[1]);
-    source << "#include \"ui/main_panel_pictures.h\"\n\n"
-              "// Written by tools/draw_pictures; do not edit. The PNGs beside the tool's output\n"
-              "// (data/pictures) show the same images.\n";
-    for (const Picture& p : pictures) {
-        const std::string png = std::string(argv[2]) + "/" + p.file;
-        if (!p.image.save(QString::fromStdString(png), "PNG")) {
-            std::fprintf(stderr, "draw_pictures: cannot write %s\n", png.c_str());
-            return 1;
+    // One source file of pictures and their PNGs.
+    auto write = [&](const char* path, const char* header, std::span<const Picture> pictures) {
+        std::ofstream source(path);
+        source << "#include \"" << header << "\"\n\n"
+               << "// Written by tools/draw_pictures; do not edit. The PNGs beside the tool's output\n"
+                  "// (data/pictures) show the same images.\n";
+        for (const Picture& p : pictures) {
+            const std::string png = std::string(argv[2]) + "/" + p.file;
+            if (!p.image.save(QString::fromStdString(png), "PNG")) {
+                std::fprintf(stderr, "draw_pictures: cannot write %s\n", png.c_str());
+                return false;
+            }
+            source << "\nconst char " << p.symbol << "[] =\n"
+                   << AsLiteral(ui_detail::TextFromImage(p.image)) << "    ;\n";
         }
-        source << "\nconst char " << p.symbol << "[] =\n"
-               << AsLiteral(ui_detail::TextFromImage(p.image)) << "    ;\n";
-    }
-    source.flush();
-    if (!source) {
-        std::fprintf(stderr, "draw_pictures: cannot write %s\n", argv[1]);
-        return 1;
-    }
+        source.flush();
+        if (!source) {
+            std::fprintf(stderr, "draw_pictures: cannot write %s\n", path);
+            return false;
+        }
+        return true;
+    };
+    if (!write(argv[1], "ui/main_panel_pictures.h", mainPictures)) return 1;
+    if (!write(argv[3], "ui/chart3d_pictures.h", chartPictures)) return 1;
     return 0;
 }

@@ -4,9 +4,17 @@
 #include <QImage>
 #include <QPainter>
 #include <cstdio>
+#include <cstdlib>
 #include <string>
 
+#include "app/shell_state.h"
+#include "chart3d/chart3d.h"
+#include "colour/rgb_spaces.h"
+#include "colour/white_points.h"
+#include "platform/toolbox/toolbox.h"
+#include "platform/ui/user_interface.h"
 #include "tools/draw_pictures/pictures.h"
+#include "ui/chart3d_panel.h"
 
 namespace {
 
@@ -49,10 +57,29 @@ QImage MakerLogo() {
     return logo;
 }
 
+// The 3D chart as its window first shows it, drawn by the chart itself.
+bool SaveChart(const std::string& directory) {
+    whiteRef = GetWhiteRef(4, 1);
+    chart3dPanel = BuildCHART3D(0);
+    int canvas = 0;
+    const std::string path = directory + "/chart3d.bmp";
+    const bool ok = chart3dPanel > 0 && DisplayPanel(chart3dPanel) >= 0 && (PlotCHART3D(), true) &&
+                    GetCtrlBitmap(chart3dPanel, CHART3D_CANVAS, 0, &canvas) >= 0 &&
+                    SaveBitmapToFile(path.c_str(), canvas) == 0;
+    if (canvas != 0) DiscardBitmap(canvas);
+    if (chart3dPanel > 0) DiscardPanel(chart3dPanel);
+    if (!ok) std::fprintf(stderr, "draw_pictures: cannot draw %s\n", path.c_str());
+    return ok;
+}
+
 }  // namespace
 
-int WriteHeaderPictures(const char* directory) {
+int WriteHeaderPictures(char* argv[], const char* directory) {
+    setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    if (InitCVIRTEEx(nullptr, argv, nullptr) == 0) return 1;
+    SelectPictureColours();
     const std::string dir = directory;
-    const bool ok = Save(MakerLogo(), dir, "kelbrant.bmp") && Save(ProgramLogo(), dir, "ostrel.bmp");
+    const bool ok =
+        Save(MakerLogo(), dir, "kelbrant.bmp") && Save(ProgramLogo(), dir, "ostrel.bmp") && SaveChart(dir);
     return ok ? 0 : 1;
 }

@@ -200,3 +200,26 @@ QImage DrawLogo() {
         painter.drawEllipse(QPointF(pivotX, pivotY), 3.2, 3.2);
     });
 }
+
+QImage DrawChartBackground() {
+    constexpr int size = kChartBackgroundSize;
+    constexpr double hue = 270.0;  // a touch of blue keeps the greys of the chart apart from it
+    constexpr double chroma = 3.0;
+    constexpr double lightTop = 95.0;
+    constexpr double lightBody = 76.0;
+    constexpr double lightBottom = 70.0;
+    constexpr double titleDepth = 0.12;  // share of the height over which the light top fades
+
+    QImage image(size, size, QImage::Format_RGB32);
+    {
+        QPainter painter(&image);
+        QLinearGradient ground(0.0, 0.0, 0.0, size);
+        ground.setColorAt(0.0, ColourFromHlc(hue, lightTop, chroma));
+        ground.setColorAt(titleDepth, ColourFromHlc(hue, lightBody, chroma));
+        ground.setColorAt(1.0, ColourFromHlc(hue, lightBottom, chroma));
+        painter.fillRect(image.rect(), ground);
+        painter.setPen(ColourFromHlc(hue, 62.0, chroma));
+        painter.drawRect(image.rect().adjusted(0, 0, -1, -1));
+    }
+    return image;
+}

@@ -1,6 +1,6 @@
 #pragma once
 
-// The three pictures of the main window, drawn from the colour core in sRGB.
+// The pictures of the main window and the 3D chart's canvas, drawn from the colour core in sRGB.
 #include <QImage>
 
 constexpr int kLogoWidth = 60;
@@ -9,6 +9,7 @@ constexpr int kHueWheelWidth = 128;
 constexpr int kHueWheelHeight = 115;
 constexpr int kLightnessWidth = 32;
 constexpr int kLightnessHeight = 256;
+constexpr int kChartBackgroundSize = 512;
 
 // Selects sRGB in the colour core; call once before drawing.
 void SelectPictureColours();
@@ -19,3 +20,6 @@ QImage DrawLogo();
 QImage DrawHueWheel();
 // Lightness scale, 32 x 256, light at the top.
 QImage DrawLightnessScale();
+// The 3D chart canvas's ground, 512 x 512: light under the chart's name, then a quiet cool
+// grey that light and dark dots alike stand out on.
+QImage DrawChartBackground();
