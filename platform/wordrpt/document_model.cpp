@@ -374,6 +374,14 @@ int InsertPicture(Document& doc, int table, Picture picture) {
         picture.heightEmu = picture.heightEmu * room / picture.widthEmu;
         picture.widthEmu = room;
     }
+    // Nor taller than nine tenths of the page's text, which leaves room for its line.
+    const std::int64_t tall =
+        static_cast<std::int64_t>(doc.page.height - doc.page.margins[0] - doc.page.margins[1]) * 9 / 10 *
+        (kEmuPerInch / kTwipsPerInch);
+    if (tall > 0 && picture.heightEmu > tall) {
+        picture.widthEmu = picture.widthEmu * tall / picture.heightEmu;
+        picture.heightEmu = tall;
+    }
     PlacePoint(doc, at, piece);
     doc.pictures.push_back(std::move(picture));
     Paragraph& p = ParagraphAt(doc, at);

@@ -59,8 +59,8 @@ int WordRpt_WriteToCell(CAObjHandle table, int row, int column, const char* text
 // selected and formatted as the row they follow or precede.
 int WordRpt_InsertRows(CAObjHandle table, int before, int count);
 // Inserts a BMP, PNG, JPEG or GIF picture at the selection in this table (at the end of the
-// first selected cell) as an inline PNG stored in the document, 96 pixels an inch, shrunk to fit the cell's
-// width; selects the picture.
+// first selected cell) as an inline PNG stored in the document, 96 pixels an inch, shrunk to
+// fit the cell's width and the page's height; selects the picture.
 int WordRpt_InsertImageInCell(CAObjHandle table, const char* pictureFile, CAObjHandle* picture);
 // 0 top, 1 centre, 3 bottom, for the cells that hold the selection.
 int WordRpt_CellAlignVertical(CAObjHandle table, int alignment);

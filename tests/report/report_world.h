@@ -19,7 +19,13 @@ inline bool StartReportWorld(char* argv[]) {
     std::snprintf(title, sizeof title, "%.109s v%.2f %s", prog, 1.00, "Jun 03 2006");
     BuildHueList();
     mainPanel = BuildPANEL(0);
-    return mainPanel > 0;
+    if (mainPanel <= 0) return false;
+    // The window's picture is on the clipboard before any report, as after a copy.
+    int bitmap = 0;
+    GetPanelDisplayBitmap(mainPanel, 0, MakeRect(0, 0, -1, -1), &bitmap);
+    const bool put = bitmap != 0 && ClipboardPutBitmap(bitmap) == 0;
+    DiscardBitmap(bitmap);
+    return put;
 }
 
 // Shows the page of that hue number; false when there is none.
