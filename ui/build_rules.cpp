@@ -20,6 +20,8 @@ constexpr int kPanelTop = 532;
 constexpr int kPanelWidth = 533;
 constexpr int kPanelHeight = 540;
 constexpr int kBitmapTextFormat102 = 102;
+constexpr int kPicture = 480;
+constexpr int kFaceColour = 0xECE9D8;
 
 float ScaleFactor(int screenSize, double designSize, int percent) {
     return static_cast<float>(1.0 + ((screenSize / designSize - 1.0) * kPercentScale) * percent);
@@ -65,6 +67,33 @@ int LoadPicture(int panel, int control, const char* bitmapText, int& bitmap) {
     if (const int r = DiscardBitmap(bitmap); r < 0) return r;
     bitmap = 0;
     return 0;
+}
+
+int BuildPicture(int panel, int& global, const char* name, CtrlCallbackPtr callback, PictureLayout at,
+                 const char* bitmapText, int& bitmap) {
+    if (const int r = NewCtrlInto(global, panel, kPicture, "", at.top, at.left); r < 0) return r;
+    if (const int r = SetCtrlAttribute(panel, global, 501, name); r < 0) return r;
+    if (callback != nullptr) {
+        if (const int r = SetCtrlAttribute(panel, global, 513, callback); r < 0) return r;
+    }
+    const Setting settings[] = {{1020, 0},        {550, kFaceColour}, {620, 0},           {672, 9},
+                                {673, 15},        {674, 0xFFFFFF},    {1290, 0},          {1292, 0},
+                                {540, at.height}, {533, at.width},    {671, at.labelTop}, {670, at.labelLeft},
+                                {649, 1}};
+    if (const int r = SetCtrlAttributes(panel, global, settings); r < 0) return r;
+    return LoadPicture(panel, global, bitmapText, bitmap);
+}
+
+int SetCtrlAttributesAroundDefault(int panel, int control, std::span<const Setting> before,
+                                   std::span<const Setting> after) {
+    if (const int r = SetCtrlAttributes(panel, control, before); r < 0) return r;
+    if (const int r = DefaultCtrl(panel, control); r < 0) return r;
+    return SetCtrlAttributes(panel, control, after);
+}
+
+int ExitBuild(int result, int bitmap) {
+    if (result < 0 && bitmap != 0) DiscardBitmap(bitmap);
+    return result;
 }
 
 PanelGeometry ScaledPanelGeometry(PanelGeometry design, int percent, int screenHeight, int screenWidth) {

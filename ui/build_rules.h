@@ -24,6 +24,11 @@ struct PanelGeometry {
 int SetPanelAttributes(int panel, std::span<const Setting> settings);
 int SetCtrlAttributes(int panel, int control, std::span<const Setting> settings);
 
+// A value control's settings: those up to and including its value, DefaultCtrl to make that
+// value the one a reset restores, then the rest.
+int SetCtrlAttributesAroundDefault(int panel, int control, std::span<const Setting> before,
+                                   std::span<const Setting> after);
+
 // Creates a control and stores its ID (or the negative code) in `global` before returning it.
 int NewCtrlInto(int& global, int panel, int style, const char* label, int top, int left);
 
@@ -31,6 +36,20 @@ int NewCtrlInto(int& global, int panel, int style, const char* label, int top, i
 // handle: it holds the bitmap from its making until it is discarded, so that the builder's
 // error exit can free it when a call in between fails. A text that yields no image is no error.
 int LoadPicture(int panel, int control, const char* bitmapText, int& bitmap);
+
+// Where a picture control stands and where its (empty) label box lies, in design pixels.
+struct PictureLayout {
+    int top, left, height, width, labelTop, labelLeft;
+};
+
+// A picture control as every window makes it: created into `global`, named, bound to
+// `callback` when there is one, framed, sized and given the image of `bitmapText` (LoadPicture).
+int BuildPicture(int panel, int& global, const char* name, CtrlCallbackPtr callback, PictureLayout at,
+                 const char* bitmapText, int& bitmap);
+
+// A builder's one error exit: a bitmap still held is freed (its result does not matter) and the
+// result passes through; a half-built panel stays as it is.
+int ExitBuild(int result, int bitmap);
 
 // The design geometry scaled to a monitor: percent 0 (or -1, taken as 0) keeps it; the scale
 // factors are float32 and truncation goes toward zero.

@@ -8,7 +8,7 @@
 #include "platform/ui/user_interface.h"
 #include "ui/build_rules.h"
 #include "ui/chart3d_pictures.h"
-#include "ui/main_panel_pictures.h"
+#include "ui/logo_picture.h"
 
 int CHART3D_CANVAS = 0;
 int CHART3D_PHISLIDE = 0;
@@ -52,9 +52,8 @@ int NewNamedCtrl(int panel, int& global, int style, const char* label, int top, 
 int SetValued(int panel, int control, std::span<const Setting> before, AttrValue value,
               std::span<const Setting> after) {
     if (const int r = SetCtrlAttributes(panel, control, before); r < 0) return r;
-    if (const int r = SetCtrlAttribute(panel, control, 732, std::move(value)); r < 0) return r;
-    if (const int r = DefaultCtrl(panel, control); r < 0) return r;
-    return SetCtrlAttributes(panel, control, after);
+    const Setting valueSetting[] = {{732, std::move(value)}};
+    return SetCtrlAttributesAroundDefault(panel, control, valueSetting, after);
 }
 
 // The canvas's first picture goes into its drawing, so that a copy of the canvas holds it.
@@ -278,7 +277,5 @@ int BuildSteps(int parentPanel, int& bitmap) {
 int BuildCHART3D(int hParent) {
     int bitmap = 0;
     const int result = BuildSteps(hParent, bitmap);
-    // The one error exit: a picture made but not yet placed is freed; the panel stays.
-    if (result < 0 && bitmap != 0) DiscardBitmap(bitmap);
-    return result;
+    return ExitBuild(result, bitmap);
 }

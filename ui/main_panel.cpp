@@ -3,10 +3,10 @@
 #include <array>
 
 #include "app/main_callbacks.h"
-#include "platform/ui/bitmaps.h"
 #include "platform/ui/user_interface.h"
 #include "ui/build_rules.h"
 #include "ui/colour_table.h"
+#include "ui/logo_picture.h"
 #include "ui/main_panel_pictures.h"
 #include "ui/menu_bar.h"
 
@@ -38,7 +38,6 @@ constexpr int kTextMessage = 160;
 constexpr int kCommandButton = 205;
 constexpr int kBinarySwitch = 289;
 constexpr int kRing = 300;
-constexpr int kPicture = 480;
 
 constexpr const char* kMakerText =
     "Kelbrant Farben GmbH\n"
@@ -96,22 +95,6 @@ int BuildCopyButton(int panel) {
     if (const int r = DefaultCtrl(panel, button); r < 0) return r;
     const Setting after[] = {{880, kButtonColour}, {540, 23}, {533, 40}};
     return SetCtrlAttributes(panel, button, after);
-}
-
-struct PictureLayout {
-    int top, left, height, width, labelTop, labelLeft;
-};
-
-int BuildPicture(int panel, int& global, const char* name, CtrlCallbackPtr callback, PictureLayout at,
-                 const char* bitmapText, int& bitmap) {
-    if (const int r = NewCtrlInto(global, panel, kPicture, "", at.top, at.left); r < 0) return r;
-    if (const int r = NameAndBind(panel, global, name, callback); r < 0) return r;
-    const Setting settings[] = {
-        {550, kFaceColour},  {620, 0},  {672, 9},         {673, 15},       {674, 0xFFFFFF},
-        {1290, 0},           {1292, 0}, {540, at.height}, {533, at.width}, {671, at.labelTop},
-        {670, at.labelLeft}, {649, 1}};
-    if (const int r = SetCtrlAttributes(panel, global, settings); r < 0) return r;
-    return LoadPicture(panel, global, bitmapText, bitmap);
 }
 
 struct TextLayout {
@@ -253,7 +236,5 @@ int BuildSteps(int parentPanel, int& bitmap) {
 int BuildPANEL(int parentPanel) {
     int bitmap = 0;
     const int result = BuildSteps(parentPanel, bitmap);
-    // The one error exit: a picture made but not yet handed over is freed; the panel stays.
-    if (result < 0 && bitmap != 0) DiscardBitmap(bitmap);
-    return result;
+    return ExitBuild(result, bitmap);
 }

@@ -21,6 +21,7 @@ namespace {
 constexpr int kSlidePad = 7;          // the thumb reaches past the track by this much
 constexpr int kSwitchTextRoom = 40;   // on/off texts right of a binary switch
 constexpr int kDefaultTextSize = 13;  // pixels, the platform's dialog font
+constexpr int kSmallestFittedText = 7;
 const QColor kFaceColor(0xEC, 0xE9, 0xD8);
 const QColor kShadow(0x80, 0x80, 0x80);
 const QColor kDimmedText(0xA0, 0xA0, 0xA0);
@@ -239,10 +240,18 @@ void ControlWidget::paintEvent(QPaintEvent*) {
             if (PackedColor(c->attrs.Int(ATTR_TEXT_BGCOLOR, VAL_TRANSPARENT), &bg)) p.fillRect(r, bg);
             FontStyle fs = TextFont(*c);
             fs.strikeout = false;
+            const QString shown = QString::fromStdString(ShownText(*c));
+            // The stand-in fonts run wider than the ones the boxes were sized for: text that
+            // would overflow its box is drawn smaller rather than cut off.
+            while (fs.size > kSmallestFittedText) {
+                const QSize need = QFontMetrics(MapFont(fs)).size(0, shown);
+                if (need.width() <= r.width() && need.height() <= r.height()) break;
+                --fs.size;
+            }
             p.setFont(MapFont(fs));
             p.setPen(text);
             p.drawText(r, static_cast<int>(Justify(c->attrs.Int(ATTR_TEXT_JUSTIFY, 0)) | Qt::AlignTop),
-                       QString::fromStdString(ShownText(*c)));
+                       shown);
             break;
         }
         case CTRL_COMMAND_BUTTON: {

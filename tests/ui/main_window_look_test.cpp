@@ -16,6 +16,7 @@
 #include "tests/ui/call_log_helpers.h"
 #include "ui/colour_table.h"
 #include "ui/main_panel.h"
+#include "ui/logo_picture.h"
 #include "ui/main_panel_pictures.h"
 
 namespace {

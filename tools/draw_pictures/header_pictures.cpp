@@ -37,23 +37,25 @@ QImage ProgramLogo() {
     return logo;
 }
 
-// The maker's name as the title line writes it, with its trade below.
+// The maker's mark that the detail window shows, beside the maker's name and trade.
 QImage MakerLogo() {
     QImage logo(3 * kHeaderHeight, kHeaderHeight, QImage::Format_RGB32);
     logo.fill(Qt::white);
     QPainter p(&logo);
     p.setRenderHint(QPainter::TextAntialiasing);
+    p.setRenderHint(QPainter::SmoothPixmapTransform);
+    p.drawImage(QRect(8, 20, 80, 80), DrawKelbrantLogo());
     QFont name("Arial Black");
     name.setPixelSize(44);
     name.setBold(true);
     p.setFont(name);
     p.setPen(QColor(0x00, 0x00, 0x80));
-    p.drawText(QRect(0, 10, logo.width(), 60), Qt::AlignCenter, "Kelbrant");
+    p.drawText(QRect(96, 10, logo.width() - 96, 60), Qt::AlignCenter, "Kelbrant");
     QFont trade("Arial");
     trade.setPixelSize(18);
     p.setFont(trade);
     p.setPen(QColor(0x80, 0x80, 0x80));
-    p.drawText(QRect(0, 70, logo.width(), 30), Qt::AlignCenter, "Farben GmbH  -  Colour laboratory");
+    p.drawText(QRect(96, 70, logo.width() - 96, 30), Qt::AlignCenter, "Farben GmbH");
     return logo;
 }
 

@@ -223,3 +223,43 @@ QImage DrawChartBackground() {
     }
     return image;
 }
+
+QImage DrawKelbrantLogo() {
+    // The maker's mark: a badge ringed by four hue quarters of the colour system round a pale
+    // disc that carries a K drawn with strokes, so no font enters the picture.
+    constexpr double centre = kKelbrantWidth / 2.0;
+    constexpr double outer = 14.2;
+    constexpr double inner = 9.6;
+    constexpr std::array<double, 4> hues{40.0, 100.0, 210.0, 300.0};
+    constexpr double lightness = 60.0;
+    constexpr double chroma = 48.0;
+
+    return PaintSupersampled(kKelbrantWidth, kKelbrantHeight, [&](QPainter& painter) {
+        const QRectF ring(centre - outer, centre - outer, 2.0 * outer, 2.0 * outer);
+        for (std::size_t i = 0; i < hues.size(); ++i) {
+            QPainterPath quarter;
+            quarter.moveTo(centre, centre);
+            quarter.arcTo(ring, 45.0 + 90.0 * static_cast<double>(i), 90.0);
+            quarter.closeSubpath();
+            painter.fillPath(quarter, ColourFromHlc(hues[i], lightness, chroma));
+        }
+        painter.setPen(QPen(QColor(0x6e, 0x6b, 0x62), 0.7));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawEllipse(ring);
+        painter.setBrush(QColor(0xfa, 0xfa, 0xf7));
+        painter.drawEllipse(QPointF(centre, centre), inner, inner);
+
+        QPen stroke(QColor(0x3c, 0x3a, 0x35), 2.2);
+        stroke.setCapStyle(Qt::RoundCap);
+        stroke.setJoinStyle(Qt::RoundJoin);
+        painter.setPen(stroke);
+        painter.setBrush(Qt::NoBrush);
+        const double x = centre - 3.2;
+        painter.drawLine(QPointF(x, centre - 5.2), QPointF(x, centre + 5.2));
+        QPainterPath arms;
+        arms.moveTo(centre + 4.0, centre - 5.2);
+        arms.lineTo(x + 0.6, centre + 0.2);
+        arms.lineTo(centre + 4.4, centre + 5.2);
+        painter.drawPath(arms);
+    });
+}

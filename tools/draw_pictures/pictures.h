@@ -1,6 +1,6 @@
 #pragma once
 
-// The pictures of the main window and the 3D chart's canvas, drawn from the colour core in sRGB.
+// The windows' pictures, drawn from the colour core in sRGB.
 #include <QImage>
 
 constexpr int kLogoWidth = 60;
@@ -10,6 +10,8 @@ constexpr int kHueWheelHeight = 115;
 constexpr int kLightnessWidth = 32;
 constexpr int kLightnessHeight = 256;
 constexpr int kChartBackgroundSize = 512;
+constexpr int kKelbrantWidth = 30;
+constexpr int kKelbrantHeight = 30;
 
 // Selects sRGB in the colour core; call once before drawing.
 void SelectPictureColours();
@@ -23,3 +25,5 @@ QImage DrawLightnessScale();
 // The 3D chart canvas's ground, 512 x 512: light under the chart's name, then a quiet cool
 // grey that light and dark dots alike stand out on.
 QImage DrawChartBackground();
+// The maker's mark for the colour detail window, 30 x 30.
+QImage DrawKelbrantLogo();

@@ -1,0 +1,32 @@
+#include "ui/cielab_pictures.h"
+
+// Written by tools/draw_pictures; do not edit. The PNGs beside the tool's output
+// (data/pictures) show the same images.
+
+const char kKelbrantBitmapText[] =
+    "iVBORw0KGgoAAAANSUhEUgAAAB4AAAAeCAYAAAA7MK6iAAAACXBIWXMAAA7EAAAOxAGVKw4bAAAGwElEQVRIia1XfVBU1xX/vff2"
+    "7Xu7+/aTXUAEWT6CtiGsxRQqWDQxqYht0/zVdqYNcaFUcU077cRmOp2gM532j5pUE0wyaUJK7UynM50kTdSYZjKjicWA1gWKJEbk"
+    "SyGgC763+/b77bv9Y2XdZaGo7fnnzTv3d+/vnHvPuedcCnchHo+7gCaoJUA5AMsttUgBIyqF3s7Oruk7XYtaCeB2u41GnrQaaTQX"
+    "0mpVHqNSZoqAuzUzSgCJUJhN0OSaSg8GVHQHItRrXV1dgXsi7ujooG9en9izmsX+9ZqEbQ2tglrBTEKASZVGv8LMT8Wx35pbfOTA"
+    "gQPqHRO3tz+Zb6Sov2zSKlvKNerK27LYAAAjCo0zMc2pACHff+mlP86sSLy3rbnMwVEfNGrjJSb6LhkXiV8FTsbYsRtR8uiLr3Zf"
+    "WZa4vf3JfIGP9WyyivYKv9WY4cWtbRxN0IiZcqAxJ2NLkURo/XMoZVQsdRzD3NcDPYExXyg+W5fueQrW0dFB+8XRD8uLx7do2TiK"
+    "JLPolOwWALiWoDAk5OGBhq1wuaphMpszPZMkDAxcwL8/+hCV8iwKGQIAuKx7WBzn6y1xRcLkjaOnzLacrQtnzixMdn25zFO46ovd"
+    "Bn04uRgf5QlUcUQ28om6bfjuzjaUlJaD4/msLeV4HsXFJVi/cRMuRlRcHR9DUHhIHOfrLQDA0DxYRnD6fH1zvef7+1LEbrfbaLME"
+    "387Pva5L36kR2chXNrbikUe3g2EYfDo8DJqmoNfrs8gnJyYgyzJqajdC0pvxyWWZ13FFt41j7QjHp2rXfqn0Za/XG6MBwMiTVrvN"
+    "Z0snlYN6rKv8HurqG5JnNXwRe9p34Zl9T2eRHj/2LlpbdqKttQWhUAh19Q2orNYiFJ1IQ1GwCjU2I09aAYAGAI023iwYgikIIUA4"
+    "fj8am76V0omimPEFAEVR8MLhQ3ju4O+gKAruq6gAx3EAgMamb0KhL4AQksLrOScYjaUZAGiPx11g1Aer0qMxEBRQu3E7WFab5d2C"
+    "SJKEfU//HG+/9SYA4BvbtuG55w+BYZJhw7JafK3OhVB09LbPFA0956zyeNwFNE1Qq9OFM5LAHzDB5apelnRsdBTtu9rQ7/WCpmns"
+    "2t2OXzzzS2i1mYa61ldDDn+eoeO1qyiaoFZDgHJOG8sY5HQFWSmzILIsw7NnN8LhMARBwK+e7UBNTe2SWJPZDJ0hmqFjNVYQoFwD"
+    "wMIwiYxBvcG+rLfRaHKhoqI1+PVvfouioqJlsQBgMGqANG6G5gHAcs+XYrHTCavVeq/TQQMQEwkmQxkK+pafQCdtPfPxR/hRy04M"
+    "Dg7+V4JgQMn4T6gRABBpChiJxjKDIhqehl+SllzIarXi2Y79EAQBs7Oz+NlPn0LX669BUZQsrF+SEA5yGbq4chMUMEKrFHrDYR1J"
+    "HzQZ/RgYuLCsF1seehh/eP0NVLlcUFUVfz76J/zkKQ+mp6cycAP9FyDoKjJ0kdgXRKXQS3d2dk0HQobBtDyH0SCj9+x7iMczoz1d"
+    "8vLy8PzvD8Hd0pq6TttaWzA0NJT0LB7DJz0D0HOlqTmEqAhFxwc7O7umaQBQYmy3HDSkABQF6NiLOHni3ZTOYrFkfAGAphn84IdP"
+    "4IXOIyhYvRqhUAhXRi4DAE6eOAaNWg0q7WYKRceRUMRu4FaRuP+B6os0xf7YYpZSRUKrjWNifBQUk4+iNcVwOHJRU1OLxx5/PKtI"
+    "OBwObG/agQ0bHkTD5i042/Mxzp0RYdJXpqEIrov/mL8p+5/wer0xBgC8Xm/sK66vhjkutp3nbifde/Y68Z3LMu+4fhWlZWXIy89f"
+    "sjIBAMuysNtzcPz4O9g/NIZAzgaxLHq7hgZCn0IK9O175dU3zqQ8BoDGHY+d983FN5uNASfDqPib/hHxfX6TZdrkQM98ANdOvw99"
+    "PAar1ZZVk/2ShL7es3jxzbdwWDXhs9wSXNJFeJZQYlmU5+OKhOn5v5+y2FftPX36NAGWaX2G1xbbjwmbM1ofEAKnOIOyuWtYxxIU"
+    "6JJpMhWO4lKcwpWcQoxb8rG49/mOTxe4b/SEL7hc67Mge9uay26Ycz44vq6+JMAbFg/flRgjQez47J9jDmkuq9ljFoP7/jVws2H9"
+    "2r+um7v6YFCrd87pTVlerCiEoMI3iabPe04ZI4GmI690X10MySIGgHPn+uVvb9txtHByaG617KsNsbzOzwsrGkARgmJxBltHz89v"
+    "mLq0L9dWsPfgwcNLviju+Akj8ULzpCWvakawUSIvIKpJXrOcEoMlIiNfnidrxJlBcyT4vz1hlpL/56PtP3O3s04XhCS+AAAAAElF"
+    "TkSuQmCC"
+    ;
