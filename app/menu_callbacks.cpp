@@ -24,8 +24,6 @@ bool ToggleCheck(int item) {
 
 }  // namespace
 
-void ReportCallback(int, int, void*, int) {}
-
 void QuitProgramCallback(int, int, void*, int) {
     char text[512];
     std::snprintf(text, sizeof text,

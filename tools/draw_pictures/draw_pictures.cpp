@@ -2,6 +2,7 @@
 // one source per group of pictures, plus the PNGs for a person to look at.
 //
 //   draw_pictures <folder for the sources> <folder for the PNGs>
+//   draw_pictures --header-pictures <folder>    (the report's, at every build)
 #include <QGuiApplication>
 #include <QImage>
 #include <cstdio>
@@ -11,6 +12,7 @@
 #include <vector>
 
 #include "platform/ui/text_image.h"
+#include "tools/draw_pictures/header_pictures.h"
 #include "tools/draw_pictures/pictures.h"
 
 namespace {
@@ -64,6 +66,7 @@ bool WriteSource(const std::string& sourceFolder, const std::string& pngFolder, 
 }  // namespace
 
 int main(int argc, char** argv) {
+    if (argc == 3 && std::string(argv[1]) == "--header-pictures") return WriteHeaderPictures(argv, argv[2]);
     if (argc != 3) {
         std::fprintf(stderr, "usage: draw_pictures <source folder> <png folder>\n");
         return 2;

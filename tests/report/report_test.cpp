@@ -1,0 +1,196 @@
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "app/menu_callbacks.h"
+#include "colour/rgb_spaces.h"
+#include "platform/ui/ui_testing.h"
+#include "platform/wordrpt/automation_errors.h"
+#include "platform/wordrpt/wordrpt_testing.h"
+#include "tests/platform/wordrpt/docx_reader.h"
+#include "tests/report/report_world.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+class ReportTest : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() {
+        static char name[] = "test_report";
+        static char* argv[] = {name, nullptr};
+        ASSERT_TRUE(StartReportWorld(argv));
+    }
+    void SetUp() override {
+        dir_ = fs::temp_directory_path() / ("report_" + std::to_string(getpid()) + "_" +
+                                            ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::remove_all(dir_);
+        fs::create_directories(dir_);
+        ASSERT_TRUE(ShowHuePage(10));
+        SetRgbSpace(10);
+        live_ = wordrpt_testing::LiveHandles();
+        ui_testing::TakeShownPopups();
+        wordrpt_testing::TakeViewerRequests();
+    }
+    void TearDown() override {
+        wordrpt_testing::CancelFailure();
+        ui_testing::CancelFailure();
+        EXPECT_EQ(wordrpt_testing::LiveHandles(), live_) << "every handle released";
+        fs::remove_all(dir_);
+    }
+    std::string Path(const std::string& name) const { return (dir_ / name).string(); }
+    void Report(int answer, const std::string& path) {
+        ui_testing::QueueFileAnswer(answer, path);
+        ReportCallback(menuBar, 0, nullptr, mainPanel);
+    }
+    static std::string Read(const std::string& path) {
+        std::ostringstream s;
+        s << std::ifstream(path, std::ios::binary).rdbuf();
+        return s.str();
+    }
+    std::vector<std::string> Files() const {
+        std::vector<std::string> names;
+        for (const auto& e : fs::recursive_directory_iterator(dir_)) names.push_back(e.path().filename().string());
+        std::sort(names.begin(), names.end());
+        return names;
+    }
+
+    fs::path dir_;
+    int live_ = 0;
+};
+
+int Pictures(pugi::xml_node n) { return static_cast<int>(n.select_nodes(".//pic:pic").size()); }
+
+pugi::xml_node Table(const pugi::xml_document& d, int i) {
+    return d.child("w:document").child("w:body").select_nodes("w:tbl")[static_cast<size_t>(i)].node();
+}
+
+TEST_F(ReportTest, CancelledOrFailedDialogLeavesEverythingAsBefore) {
+    ui_testing::ClearDirectoryHistory();
+    for (int answer : {0, -1}) {
+        SetBreakOnLibraryErrors(1);
+        Report(answer, Path("never.doc"));
+        EXPECT_EQ(SetBreakOnLibraryErrors(1), 1) << "the stop on library errors restored";
+        const auto shown = ui_testing::TakeShownPopups();
+        ASSERT_EQ(shown.size(), 1u);
+        EXPECT_EQ(shown[0].kind, "file");
+        EXPECT_EQ(shown[0].title, title);
+        EXPECT_EQ(shown[0].text, "") << "an empty history gives an empty default directory";
+    }
+    EXPECT_TRUE(Files().empty());
+    EXPECT_TRUE(wordrpt_testing::TakeViewerRequests().empty());
+
+    // The next dialog starts where the last report went.
+    Report(2, Path("first.doc"));
+    Report(0, "");
+    EXPECT_EQ(ui_testing::TakeShownPopups().back().text, dir_.string());
+}
+
+// An existing file chosen is replaced by the new report; the user's file under the snapshot's
+// name is spared, the report's own snapshot file is gone afterwards; the saved report is shown.
+TEST_F(ReportTest, ReplacesChosenFileAndSparesTheUsersFiles) {
+    const std::string path = Path("page.doc");
+    std::ofstream(path) << "old report";
+    std::ofstream(Path("page.bmp")) << "user's picture";
+    Report(1, path);
+
+    const DocxPackage pkg = ReadDocx(path);
+    ASSERT_TRUE(pkg.ok) << "the old file replaced by a document";
+    EXPECT_EQ(Read(Path("page.bmp")), "user's picture");
+    EXPECT_EQ(Files(), (std::vector<std::string>{"page.bmp", "page.doc"}));
+    const pugi::xml_document d = pkg.Xml("word/document.xml");
+    EXPECT_EQ(Pictures(Table(d, 2)), 1) << "the snapshot taken under another name";
+    EXPECT_EQ(wordrpt_testing::TakeViewerRequests(), std::vector<std::string>{path});
+    EXPECT_EQ(ui_testing::TakeShownPopups().size(), 1u) << "no popup but the dialog";
+}
+
+TEST_F(ReportTest, FailedStartOrSaveIsToldAndKeepsTheOldFile) {
+    const std::string path = Path("kept.doc");
+    std::ofstream(path) << "old report";
+    wordrpt_testing::FailNthCall(1, kWordRptServerFailed);
+    Report(1, path);
+    auto shown = ui_testing::TakeShownPopups();
+    ASSERT_EQ(shown.size(), 2u);
+    EXPECT_EQ(shown[1].title, title);
+    EXPECT_EQ(shown[1].text, "The report application could not be started.");
+    EXPECT_EQ(Read(path), "old report");
+
+    const std::string lost = Path("no such folder/r.doc");
+    Report(2, lost);
+    shown = ui_testing::TakeShownPopups();
+    ASSERT_EQ(shown.size(), 2u);
+    EXPECT_EQ(shown[1].title, title);
+    EXPECT_NE(shown[1].text.find(lost), std::string::npos);
+    EXPECT_NE(shown[1].text.find("The folder does not exist."), std::string::npos);
+    EXPECT_TRUE(wordrpt_testing::TakeViewerRequests().empty());
+    EXPECT_EQ(Files(), std::vector<std::string>{"kept.doc"});
+}
+
+// The same page in two RGB working spaces: only the RGB column of the colours differs.
+TEST_F(ReportTest, TwoRgbSpacesDifferOnlyInTheRgbColumn) {
+    fs::create_directories(dir_ / "a");
+    fs::create_directories(dir_ / "b");
+    Report(2, Path("a/page.doc"));
+    SetRgbSpace(0);
+    Report(2, Path("b/page.doc"));
+    pugi::xml_document docs[2] = {ReadDocx(Path("a/page.doc")).Xml("word/document.xml"),
+                                  ReadDocx(Path("b/page.doc")).Xml("word/document.xml")};
+    int differing = 0;
+    std::vector<std::string> rgb;
+    std::string blanked[2];
+    for (int k = 0; k < 2; ++k) {
+        const auto rows = Table(docs[k], 1).select_nodes("w:tr");
+        for (size_t r = 2; r < rows.size(); ++r) {
+            pugi::xml_node t = rows[r].node().select_node("w:tc[10]//w:t").node();
+            if (k == 0) rgb.push_back(t.text().get());
+            if (k == 1) differing += rgb[r - 2] != t.text().get();
+            t.text() = "";
+        }
+        std::ostringstream s;
+        docs[k].save(s);
+        blanked[k] = s.str();
+    }
+    EXPECT_EQ(blanked[0], blanked[1]);
+    EXPECT_GT(differing, 0);
+}
+
+// A folder named like a document keeps its name; the snapshot goes beside the document.
+TEST_F(ReportTest, SnapshotBesideADocumentInsideADocFolder) {
+    fs::create_directories(dir_ / "reports.doc");
+    ui_testing::StartRecording();
+    Report(2, Path("reports.doc/r.doc"));
+    const auto calls = ui_testing::StopRecording();
+    std::vector<std::string> saved;
+    for (const auto& c : calls) {
+        if (c.operation == "SaveBitmapToFile") saved.push_back(c.args.at(0));
+    }
+    EXPECT_EQ(saved, std::vector<std::string>{"\"" + Path("reports.doc/r.bmp") + "\""});
+    EXPECT_EQ(Files(), (std::vector<std::string>{"r.doc", "reports.doc"}));
+}
+
+// A header picture that cannot be found leaves its cell empty and the report complete.
+TEST_F(ReportTest, MissingHeaderPictureLeavesItsCellEmpty) {
+    ui_testing::StartRecording();
+    Report(2, Path("all.doc"));
+    const auto calls = ui_testing::StopRecording();
+    int seen = 0;
+    int nth = 0;
+    for (size_t i = 0; i < calls.size() && nth == 0; ++i) {
+        if (calls[i].operation == "MakePathname" && ++seen == 2) nth = static_cast<int>(i) + 1;
+    }
+    ASSERT_GT(nth, 0);
+    ui_testing::FailNthCall(nth, -1);
+    Report(2, Path("gap.doc"));
+    const pugi::xml_document all = ReadDocx(Path("all.doc")).Xml("word/document.xml");
+    const pugi::xml_document gap = ReadDocx(Path("gap.doc")).Xml("word/document.xml");
+    EXPECT_EQ(Pictures(Table(all, 0)), 3);
+    EXPECT_EQ(Pictures(Table(gap, 0).select_node("w:tr/w:tc[2]").node()), 0);
+    EXPECT_EQ(Pictures(Table(gap, 0)), 2);
+    EXPECT_EQ(Table(gap, 1).select_nodes("w:tr").size(), Table(all, 1).select_nodes("w:tr").size());
+    EXPECT_EQ(Pictures(Table(gap, 2)), 1);
+}
+
+}  // namespace
