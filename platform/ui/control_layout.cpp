@@ -85,9 +85,9 @@ void PlaceControl(ControlRecord& c) {
     const int left = c.attrs.Int(ATTR_LABEL_LEFT, nominal.left());
     const int top = c.attrs.Int(ATTR_LABEL_TOP, nominal.top() - height - 1);
     c.label->setGeometry(left, top, std::max(width, textSize.width()), height);
-    const bool hasBox = c.attrs.Find(ATTR_LABEL_BGCOLOR) != nullptr &&
-                        c.attrs.Int(ATTR_LABEL_BGCOLOR, VAL_TRANSPARENT) != VAL_TRANSPARENT;
-    c.label->setVisible(visible && HasLabelBox(c.style) && (!text.empty() || hasBox));
+    // An empty label shows nothing, not even its coloured box: the builders give every control
+    // a label colour, and a bare box would stand on the panel as a stray patch.
+    c.label->setVisible(visible && HasLabelBox(c.style) && !text.empty());
     c.label->update();
 }
 
@@ -143,7 +143,7 @@ bool ChangesLayout(int attribute) {
         case ATTR_LABEL_TOP:
         case ATTR_LABEL_WIDTH:
         case ATTR_LABEL_HEIGHT:
-        case ATTR_LABEL_BGCOLOR:  // a label box shows even without text
+        case ATTR_LABEL_BGCOLOR:
         case ATTR_TEXT_FONT:
         case ATTR_TEXT_POINT_SIZE:
         case ATTR_TEXT_BOLD:

@@ -163,8 +163,9 @@ TEST_F(PanelsTest, LabelBoxesStandWhereTheirAttributesSay) {
     };
     std::vector<int> ids;
     for (const Case& c : cases) {
-        // Controls stand away from their labels so that only the label box can colour them.
-        const int id = NewCtrl(panel, c.style, "", c.top + 30, c.left);
+        // Controls stand away from their labels so that only the label box can colour them; a
+        // blank label gives a box with no ink in it.
+        const int id = NewCtrl(panel, c.style, " ", c.top + 30, c.left);
         ids.push_back(id);
         ASSERT_EQ(SetCtrlAttribute(panel, id, ATTR_LABEL_WIDTH, c.width), 0);
         ASSERT_EQ(SetCtrlAttribute(panel, id, ATTR_LABEL_HEIGHT, c.height), 0);

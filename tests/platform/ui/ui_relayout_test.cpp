@@ -41,18 +41,19 @@ TEST_F(RelayoutTest, AFittedTextMessageRefitsToItsFont) {
     }
 }
 
-// A label box shows with a background colour even without text: that colour places it.
-TEST_F(RelayoutTest, ALabelBoxColourShowsTheBox) {
+// A label box shows with its colour only while it has text; hidden with its control.
+TEST_F(RelayoutTest, ALabelBoxShowsOnlyWithText) {
     const int numeric = NewCtrl(panel, CTRL_NUMERIC, "", 100, 100);
     ASSERT_EQ(SetCtrlAttribute(panel, numeric, ATTR_LABEL_WIDTH, 40), 0);
     ASSERT_EQ(SetCtrlAttribute(panel, numeric, ATTR_LABEL_HEIGHT, 15), 0);
     ASSERT_EQ(SetCtrlAttribute(panel, numeric, ATTR_LABEL_LEFT, 20), 0);
     ASSERT_EQ(SetCtrlAttribute(panel, numeric, ATTR_LABEL_TOP, 20), 0);
-    EXPECT_EQ(ui_testing::GrabPanel(panel).At(30, 25), 0xFFFFFFu) << "no text, no colour: no box";
     ASSERT_EQ(SetCtrlAttribute(panel, numeric, ATTR_LABEL_BGCOLOR, 0x00FF00), 0);
-    EXPECT_EQ(ui_testing::GrabPanel(panel).At(30, 25), 0x00FF00u);
+    EXPECT_EQ(ui_testing::GrabPanel(panel).At(52, 30), 0xFFFFFFu) << "no text: no stray box";
+    ASSERT_EQ(SetCtrlAttribute(panel, numeric, ATTR_LABEL_TEXT, "i"), 0);
+    EXPECT_EQ(ui_testing::GrabPanel(panel).At(52, 30), 0x00FF00u);
     ASSERT_EQ(SetCtrlAttribute(panel, numeric, ATTR_VISIBLE, 0), 0);
-    EXPECT_EQ(ui_testing::GrabPanel(panel).At(30, 25), 0xFFFFFFu) << "hidden with its control";
+    EXPECT_EQ(ui_testing::GrabPanel(panel).At(52, 30), 0xFFFFFFu) << "hidden with its control";
 }
 
 }  // namespace
