@@ -91,6 +91,32 @@ int SetCtrlAttributesAroundDefault(int panel, int control, std::span<const Setti
     return SetCtrlAttributes(panel, control, after);
 }
 
+int NewWindowPanel(int parentPanel, const char* constantName, PanelGeometry design, int faceColour,
+                   std::span<const Setting> childFrame) {
+    const int panel =
+        NewPanel(parentPanel, "Kelbrant Ostrel", design.top, design.left, design.height, design.width);
+    if (panel < 0) return panel;
+    const bool child = parentPanel != 0;
+    if (const int r = SetPanelAttribute(panel, 501, constantName); r < 0) return r;
+    if (const int r = SetPanelAttribute(panel, 513, 0); r < 0) return r;
+    if (child) {
+        if (const int r = SetPanelAttribute(panel, 550, faceColour); r < 0) return r;
+    }
+    const Setting colours[] = {{552, faceColour}, {570, 0xFFFFFF}};
+    if (const int r = SetPanelAttributes(panel, colours); r < 0) return r;
+    if (child) {
+        if (const int r = SetPanelAttributes(panel, childFrame); r < 0) return r;
+    }
+    return panel;
+}
+
+int FitWindowToScreen(int panel, PanelGeometry design) {
+    const Setting beforeScaling[] = {{617, 0}, {618, 1}};
+    if (const int r = SetPanelAttributes(panel, beforeScaling); r < 0) return r;
+    if (const int r = AdjustPanelToScreen(panel, design); r < 0) return r;
+    return SetPanelAttribute(panel, 618, 0);
+}
+
 int ExitBuild(int result, int bitmap) {
     if (result < 0 && bitmap != 0) DiscardBitmap(bitmap);
     return result;

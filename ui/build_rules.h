@@ -47,6 +47,16 @@ struct PictureLayout {
 int BuildPicture(int panel, int& global, const char* name, CtrlCallbackPtr callback, PictureLayout at,
                  const char* bitmapText, int& bitmap);
 
+// A window's panel as every builder opens it: made with the title "Kelbrant Ostrel" at its
+// design geometry, given its constant name and no panel callback, its face colour (twice for a
+// child panel) and a white title bar, then `childFrame` when it is a child panel. Returns the
+// handle or the first negative result.
+int NewWindowPanel(int parentPanel, const char* constantName, PanelGeometry design, int faceColour,
+                   std::span<const Setting> childFrame);
+
+// Fits a built panel to the screen; its controls follow the panel's size only while 618 is 1.
+int FitWindowToScreen(int panel, PanelGeometry design);
+
 // A builder's one error exit: a bitmap still held is freed (its result does not matter) and the
 // result passes through; a half-built panel stays as it is.
 int ExitBuild(int result, int bitmap);

@@ -241,21 +241,11 @@ int SetOrders(int panel) {
 }
 
 int BuildSteps(int parentPanel, int& bitmap) {
-    const int panel =
-        NewPanel(parentPanel, "Kelbrant Ostrel", kDesign.top, kDesign.left, kDesign.height, kDesign.width);
+    const Setting childFrame[] = {{576, kFaceColour}};
+    const int panel = NewWindowPanel(parentPanel, "CHART3D", kDesign, kFaceColour, childFrame);
     if (panel < 0) return panel;
 
     const bool child = parentPanel != 0;
-    if (const int r = SetPanelAttribute(panel, 501, "CHART3D"); r < 0) return r;
-    if (const int r = SetPanelAttribute(panel, 513, 0); r < 0) return r;
-    if (child) {
-        if (const int r = SetPanelAttribute(panel, 550, kFaceColour); r < 0) return r;
-    }
-    const Setting colours[] = {{552, kFaceColour}, {570, 0xFFFFFF}};
-    if (const int r = SetPanelAttributes(panel, colours); r < 0) return r;
-    if (child) {
-        if (const int r = SetPanelAttribute(panel, 576, kFaceColour); r < 0) return r;
-    }
     const Setting rest[] = {{580, 0}, {600, 0}, {619, 0}, {621, 0}};
     if (const int r = SetPanelAttributes(panel, rest); r < 0) return r;
     if (!child) {
@@ -265,10 +255,7 @@ int BuildSteps(int parentPanel, int& bitmap) {
     if (const int r = BuildControls(panel, bitmap); r < 0) return r;
     if (const int r = SetOrders(panel); r < 0) return r;
 
-    const Setting beforeScaling[] = {{617, 0}, {618, 1}};
-    if (const int r = SetPanelAttributes(panel, beforeScaling); r < 0) return r;
-    if (const int r = AdjustPanelToScreen(panel, kDesign); r < 0) return r;
-    if (const int r = SetPanelAttribute(panel, 618, 0); r < 0) return r;
+    if (const int r = FitWindowToScreen(panel, kDesign); r < 0) return r;
     return panel;
 }
 

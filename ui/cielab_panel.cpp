@@ -218,22 +218,11 @@ int SetOrders(int panel) {
 }
 
 int BuildSteps(int parentPanel, int& bitmap) {
-    const int panel =
-        NewPanel(parentPanel, "Kelbrant Ostrel", kDesign.top, kDesign.left, kDesign.height, kDesign.width);
+    const Setting childFrame[] = {{576, kFaceColour}, {577, 5}, {578, 1}};
+    const int panel = NewWindowPanel(parentPanel, "CIELAB", kDesign, kFaceColour, childFrame);
     if (panel < 0) return panel;
 
     const bool child = parentPanel != 0;
-    if (const int r = SetPanelAttribute(panel, 501, "CIELAB"); r < 0) return r;
-    if (const int r = SetPanelAttribute(panel, 513, 0); r < 0) return r;
-    if (child) {
-        if (const int r = SetPanelAttribute(panel, 550, kFaceColour); r < 0) return r;
-    }
-    const Setting colours[] = {{552, kFaceColour}, {570, kWhite}};
-    if (const int r = SetPanelAttributes(panel, colours); r < 0) return r;
-    if (child) {
-        const Setting frame[] = {{576, kFaceColour}, {577, 5}, {578, 1}};
-        if (const int r = SetPanelAttributes(panel, frame); r < 0) return r;
-    }
     const Setting rest[] = {{580, 0}, {599, 0}, {600, 0}, {619, 0}, {621, 0}};
     if (const int r = SetPanelAttributes(panel, rest); r < 0) return r;
     if (!child) {
@@ -243,10 +232,7 @@ int BuildSteps(int parentPanel, int& bitmap) {
     if (const int r = BuildControls(panel, bitmap); r < 0) return r;
     if (const int r = SetOrders(panel); r < 0) return r;
 
-    const Setting beforeScaling[] = {{617, 0}, {618, 1}};
-    if (const int r = SetPanelAttributes(panel, beforeScaling); r < 0) return r;
-    if (const int r = AdjustPanelToScreen(panel, kDesign); r < 0) return r;
-    if (const int r = SetPanelAttribute(panel, 618, 0); r < 0) return r;
+    if (const int r = FitWindowToScreen(panel, kDesign); r < 0) return r;
     return panel;
 }
 
