@@ -32,8 +32,7 @@ case "$mode" in
 run)
     install_packages tools/packages.txt
     build build
-    if [[ -x build/bin/Ostrel ]]; then exec build/bin/Ostrel; fi
-    echo "Built everything; the viewer itself is not there yet." 
+    exec build/bin/Ostrel
     ;;
 test)
     install_packages tools/packages.txt tools/packages-test.txt
