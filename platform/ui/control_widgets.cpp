@@ -26,6 +26,17 @@ const QColor kFaceColor(0xEC, 0xE9, 0xD8);
 const QColor kShadow(0x80, 0x80, 0x80);
 const QColor kDimmedText(0xA0, 0xA0, 0xA0);
 
+// The stand-in fonts run wider than the ones the boxes were sized for: text that would
+// overflow its box is drawn smaller rather than cut off.
+QFont FittedFont(FontStyle fs, const QString& text, QSize box) {
+    while (fs.size > kSmallestFittedText) {
+        const QSize need = QFontMetrics(MapFont(fs)).size(0, text);
+        if (need.width() <= box.width() && need.height() <= box.height()) break;
+        --fs.size;
+    }
+    return MapFont(fs);
+}
+
 QColor ColorOr(int packed, QColor fallback) {
     QColor color;
     return PackedColor(packed, &color) ? color : fallback;
@@ -241,14 +252,7 @@ void ControlWidget::paintEvent(QPaintEvent*) {
             FontStyle fs = TextFont(*c);
             fs.strikeout = false;
             const QString shown = QString::fromStdString(ShownText(*c));
-            // The stand-in fonts run wider than the ones the boxes were sized for: text that
-            // would overflow its box is drawn smaller rather than cut off.
-            while (fs.size > kSmallestFittedText) {
-                const QSize need = QFontMetrics(MapFont(fs)).size(0, shown);
-                if (need.width() <= r.width() && need.height() <= r.height()) break;
-                --fs.size;
-            }
-            p.setFont(MapFont(fs));
+            p.setFont(FittedFont(fs, shown, r.size()));
             p.setPen(text);
             p.drawText(r, static_cast<int>(Justify(c->attrs.Int(ATTR_TEXT_JUSTIFY, 0)) | Qt::AlignTop),
                        shown);
@@ -266,10 +270,10 @@ void ControlWidget::paintEvent(QPaintEvent*) {
             if (glyph != Glyph::None) {
                 DrawGlyph(p, QRectF(face), glyph, ink);
             } else {
-                p.setFont(MapFont(LabelFont(*c)));
-                p.setPen(ink);
                 QString shown = QString::fromStdString(label);
                 shown.replace("__", "");
+                p.setFont(FittedFont(LabelFont(*c), shown, face.size()));
+                p.setPen(ink);
                 p.drawText(face, Qt::AlignCenter, shown);
             }
             break;
@@ -509,10 +513,12 @@ void LabelWidget::paintEvent(QPaintEvent*) {
     QColor bg;
     if (PackedColor(c->attrs.Int(ATTR_LABEL_BGCOLOR, VAL_TRANSPARENT), &bg))
         p.fillRect(0, 0, boxWidth, boxHeight, bg);
-    p.setFont(MapFont(LabelFont(*c)));
-    p.setPen(IsDimmed(*c) ? kDimmedText : ColorOr(c->attrs.Int(ATTR_LABEL_COLOR, 0), Qt::black));
     QString text = QString::fromStdString(c->attrs.Text(ATTR_LABEL_TEXT));
     text.replace("__", "");
+    // A label given a box width of its own keeps to it.
+    const bool boxed = c->attrs.Find(ATTR_LABEL_WIDTH) != nullptr;
+    p.setFont(boxed ? FittedFont(LabelFont(*c), text, QSize(boxWidth, boxHeight)) : MapFont(LabelFont(*c)));
+    p.setPen(IsDimmed(*c) ? kDimmedText : ColorOr(c->attrs.Int(ATTR_LABEL_COLOR, 0), Qt::black));
     p.drawText(QRect(0, 0, width(), boxHeight), Qt::AlignLeft | Qt::AlignVCenter, text);
 }
 

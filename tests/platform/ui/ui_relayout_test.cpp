@@ -56,4 +56,28 @@ TEST_F(RelayoutTest, ALabelBoxShowsOnlyWithText) {
     EXPECT_EQ(ui_testing::GrabPanel(panel).At(52, 30), 0xFFFFFFu) << "hidden with its control";
 }
 
+// Texts too wide for the boxes they were given (the stand-in fonts run wider) are drawn
+// smaller inside them: a boxed label and a command button's caption leave no ink outside.
+TEST_F(RelayoutTest, TextsKeepToTheBoxesTheyAreGiven) {
+    const int slide = NewCtrl(panel, CTRL_NUMERIC_HSLIDE, "Theta (/b*)", 150, 150);
+    ASSERT_EQ(SetCtrlAttribute(panel, slide, ATTR_LABEL_LEFT, 20), 0);
+    ASSERT_EQ(SetCtrlAttribute(panel, slide, ATTR_LABEL_TOP, 20), 0);
+    ASSERT_EQ(SetCtrlAttribute(panel, slide, ATTR_LABEL_WIDTH, 45), 0);
+    ASSERT_EQ(SetCtrlAttribute(panel, slide, ATTR_LABEL_HEIGHT, 15), 0);
+    const int button = NewCtrl(panel, CTRL_COMMAND_BUTTON, "resets", 80, 20);
+    ASSERT_EQ(SetCtrlAttribute(panel, button, ATTR_WIDTH, 33), 0);
+    ASSERT_EQ(SetCtrlAttribute(panel, button, ATTR_HEIGHT, 19), 0);
+    const auto image = ui_testing::GrabPanel(panel);
+    auto inkBetween = [&](int x0, int x1, int y0, int y1) {
+        int dark = 0;
+        for (int y = y0; y < y1; ++y)
+            for (int x = x0; x < x1; ++x) dark += (image.At(x, y) & 0xFF) < 0x80 ? 1 : 0;
+        return dark;
+    };
+    EXPECT_GT(inkBetween(20, 65, 20, 35), 0) << "the label is drawn";
+    EXPECT_EQ(inkBetween(66, 140, 20, 35), 0) << "nothing of it right of its box";
+    EXPECT_GT(inkBetween(23, 51, 83, 96), 0) << "the caption is drawn";
+    EXPECT_EQ(inkBetween(53, 140, 80, 99), 0) << "nothing of it right of the button";
+}
+
 }  // namespace
