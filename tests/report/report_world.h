@@ -6,6 +6,7 @@
 #include <cstdlib>
 
 #include "app/hue_pages.h"
+#include "app/hue_table.h"
 #include "app/shell_state.h"
 #include "colour/white_points.h"
 #include "platform/ui/user_interface.h"
@@ -28,11 +29,12 @@ inline bool StartReportWorld(char* argv[]) {
     return put;
 }
 
-// Shows the page of that hue number; false when there is none.
+// Shows the page of that hue number in the main window; false when there is none.
 inline bool ShowHuePage(int hue) {
     for (int i = 0; i < nbHues; ++i) {
         if (chartOrg[i].hue == hue) {
             actualIndex = i;
+            DisplayHue();
             return true;
         }
     }
