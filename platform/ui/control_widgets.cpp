@@ -210,7 +210,6 @@ void ControlWidget::paintEvent(QPaintEvent*) {
                 p.setPen(frame);
                 p.drawRect(r.adjusted(0, 0, -1, -1));
             }
-            p.setFont(MapFont(TextFont(*c)));
             QRect inner = r.adjusted(4, 1, -4, -1);
             std::string shown;
             if (style_ == CTRL_RING) {
@@ -230,12 +229,15 @@ void ControlWidget::paintEvent(QPaintEvent*) {
                 Bevel(p, r.adjusted(1, 1, -2, -2), true);
                 shown = ShownText(*c);
             }
+            // A number cut at the box's edge would show another value ("-11.971" as "11.971").
+            const QString shownText = QString::fromStdString(shown);
+            p.setFont(FittedFont(TextFont(*c), shownText, QSize(inner.width(), r.height())));
             p.setPen(text);
             p.drawText(
                 inner,
                 static_cast<int>(Justify(c->attrs.Int(ATTR_TEXT_JUSTIFY, style_ == CTRL_NUMERIC ? 16 : 0)) |
                                  Qt::AlignVCenter),
-                QString::fromStdString(shown));
+                shownText);
             break;
         }
         case CTRL_COLOR_NUMERIC: {

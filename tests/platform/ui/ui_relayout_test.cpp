@@ -78,6 +78,29 @@ TEST_F(RelayoutTest, TextsKeepToTheBoxesTheyAreGiven) {
     EXPECT_EQ(inkBetween(66, 140, 20, 35), 0) << "nothing of it right of its box";
     EXPECT_GT(inkBetween(23, 51, 83, 96), 0) << "the caption is drawn";
     EXPECT_EQ(inkBetween(53, 140, 80, 99), 0) << "nothing of it right of the button";
+
+    // A number wider than its field is drawn smaller, not cut: -123.456 must not show as the
+    // 23.456 of the field beside it.
+    int fields[2] = {};
+    for (int i = 0; i < 2; ++i) {
+        fields[i] = NewCtrl(panel, CTRL_NUMERIC, "", 120, 100 + 60 * i);
+        const struct {
+            int attribute;
+            AttrValue value;
+        } settings[] = {{ATTR_DATA_TYPE, AttrValue(VAL_DOUBLE)},
+                        {ATTR_PRECISION, AttrValue(3)},
+                        {ATTR_MIN_VALUE, AttrValue(-1000.0)},
+                        {ATTR_WIDTH, AttrValue(52)}};
+        for (const auto& [attribute, value] : settings)
+            ASSERT_EQ(SetCtrlAttribute(panel, fields[i], attribute, value), 0);
+    }
+    ASSERT_EQ(SetCtrlVal(panel, fields[0], -123.456), 0);
+    ASSERT_EQ(SetCtrlVal(panel, fields[1], 23.456), 0);
+    const auto numbers = ui_testing::GrabPanel(panel);
+    int differing = 0;
+    for (int y = 120; y < 135; ++y)
+        for (int x = 0; x < 52; ++x) differing += numbers.At(100 + x, y) != numbers.At(160 + x, y);
+    EXPECT_GT(differing, 20);
 }
 
 }  // namespace
