@@ -13,19 +13,21 @@
 namespace {
 
 constexpr PanelGeometry kMainDesign{21, 5, 780, 860};
+constexpr PanelGeometry kDetailDesign{223, 443, 344, 417};
 
 struct ScalingCase {
     int percent;
     int screenWidth;
     int screenHeight;
     PanelGeometry expected;
+    PanelGeometry design = kMainDesign;
 };
 
 class Scaling : public ::testing::TestWithParam<ScalingCase> {};
 
-TEST_P(Scaling, MainWindowGeometryFollowsTheScreen) {
+TEST_P(Scaling, WindowGeometryFollowsTheScreen) {
     const ScalingCase& c = GetParam();
-    const PanelGeometry g = ScaledPanelGeometry(kMainDesign, c.percent, c.screenHeight, c.screenWidth);
+    const PanelGeometry g = ScaledPanelGeometry(c.design, c.percent, c.screenHeight, c.screenWidth);
     EXPECT_EQ(g.top, c.expected.top);
     EXPECT_EQ(g.left, c.expected.left);
     EXPECT_EQ(g.height, c.expected.height);
@@ -41,7 +43,15 @@ INSTANTIATE_TEST_SUITE_P(
         ScalingCase{100, 1920, 1170, {21, 5, 780, 860}}, ScalingCase{37, 1920, 1170, {21, 5, 780, 860}},
         // 458.67 and 645.99... truncate toward zero.
         ScalingCase{100, 1024, 768, {13, 2, 512, 458}}, ScalingCase{50, 1024, 768, {17, 3, 645, 659}},
-        ScalingCase{100, 3840, 2340, {42, 10, 1560, 1720}}));
+        ScalingCase{100, 3840, 2340, {42, 10, 1560, 1720}},
+        // The colour detail window.
+        ScalingCase{-1, 1280, 1024, {223, 443, 344, 417}, kDetailDesign},
+        ScalingCase{100, 1920, 1170, {223, 443, 344, 417}, kDetailDesign},
+        ScalingCase{100, 1920, 1080, {205, 443, 317, 417}, kDetailDesign},
+        ScalingCase{100, 1280, 1024, {195, 295, 301, 278}, kDetailDesign},
+        ScalingCase{50, 1280, 1024, {209, 369, 322, 347}, kDetailDesign},
+        // 5/3 as a float32 lies just below it: 694, not 695.
+        ScalingCase{100, 3200, 1170, {223, 738, 344, 694}, kDetailDesign}));
 
 // An adjustment far outside any real one must not wrap round: sizes past the int range stay
 // at its ends, so the panel call refuses them instead of taking a wrapped value.

@@ -14,38 +14,45 @@
 #include "platform/ui/ui_testing.h"
 #include "platform/ui/user_interface.h"
 #include "tests/ui/call_log_helpers.h"
-#include "ui/build_rules.h"
 
 namespace {
 
-// The globals in creation order, with what is set on each after its creation (attribute
-// numbers, D for DefaultCtrl).
+// The globals in creation order: the creating call's style, label, top and left, the constant
+// name, then what is set after creation (attribute numbers, D for DefaultCtrl).
 constexpr const char* kField =
     "501 1020 710 550 620 672 673 674 690 730 731 733 734 735 732 D 737 533 671 670 649 700";
 constexpr const char* kPicture = "501 1020 550 620 672 673 674 1290 1292 540 533 671 670 649";
-const std::array<std::pair<int*, const char*>, 18> kControls{
-    {{&CIELAB_COLORNUM, "501 1020 550 620 672 673 674 732 D 995 540 533 671 670 649"},
-     {&CIELAB_NAME, "501 1020 550 620 640 642 644 647 672 673 674 676 680 690 732 D 760 533 671 670 649 700"},
-     {&CIELAB_LOGO, kPicture},
-     {&CIELAB_GRAPH,
+struct Control {
+    int* global;
+    const char* creation;
+    const char* name;
+    const char* steps;
+};
+const std::array<Control, 18> kControls{
+    {{&CIELAB_COLORNUM, "131 \"\" 292 351", "COLORNUM",
+      "501 1020 550 620 672 673 674 732 D 995 540 533 671 670 649"},
+     {&CIELAB_NAME, "151 \"OCS\" 309 204", "NAME",
+      "501 1020 550 620 640 642 644 647 672 673 674 676 680 690 732 D 760 533 671 670 649 700"},
+     {&CIELAB_LOGO, "480 \"\" 272 7", "LOGO", kPicture},
+     {&CIELAB_GRAPH, "441 \"\" 2 1", "GRAPH",
       "501 1020 620 672 673 674 1080 1081 1084 1085 1086 1090 1091 1124 1126 1149 1093 1149 1093 1149 "
       "1099 1149 1125 1149 1125 1149 1127 1149 1127 1115 1117 540 533 671 670 649 1149"},
-     {&CIELAB_LSLIDE,
+     {&CIELAB_LSLIDE, "110 \"Lightness L*\" 265 159", "LSLIDE",
       "501 1020 710 550 620 672 673 674 690 730 731 733 734 732 D 737 972 973 974 980 985 540 533 671 "
       "670 970 971 649 700"},
-     {&CIELAB_y, kField},
-     {&CIELAB_x, kField},
-     {&CIELAB_C, kField},
-     {&CIELAB_L2, kField},
-     {&CIELAB_H, kField},
-     {&CIELAB_b, kField},
-     {&CIELAB_a, kField},
-     {&CIELAB_L, kField},
-     {&CIELAB_Z, kField},
-     {&CIELAB_Y, kField},
-     {&CIELAB_X, kField},
-     {&CIELAB_TEXTMSG, "501 1020 620 680 682 690 732 D 540 533 861 700"},
-     {&CIELAB_KELBRANT, kPicture}}};
+     {&CIELAB_y, "100 \"y\" 70 269", "y", kField},
+     {&CIELAB_x, "100 \"x\" 50 269", "x", kField},
+     {&CIELAB_C, "100 \"C\" 250 348", "C", kField},
+     {&CIELAB_L2, "100 \"L\" 230 348", "L2", kField},
+     {&CIELAB_H, "100 \"H\" 210 348", "H", kField},
+     {&CIELAB_b, "100 \"b*\" 170 348", "b", kField},
+     {&CIELAB_a, "100 \"a*\" 150 348", "a", kField},
+     {&CIELAB_L, "100 \"L*\" 130 348", "L", kField},
+     {&CIELAB_Z, "100 \"Z\" 90 348", "Z", kField},
+     {&CIELAB_Y, "100 \"Y\" 70 348", "Y", kField},
+     {&CIELAB_X, "100 \"X\" 50 348", "X", kField},
+     {&CIELAB_TEXTMSG, "160 \"\" 5 270", "TEXTMSG", "501 1020 620 680 682 690 732 D 540 533 861 700"},
+     {&CIELAB_KELBRANT, "480 \"\" 8 229", "KELBRANT", kPicture}}};
 
 class CielabPanel : public ::testing::Test {
   protected:
@@ -72,8 +79,11 @@ TEST_F(CielabPanel, EachControlGetsItsAttributesInOrderWithTheDefaultRightAfter7
     const std::string p = Num(panel);
     std::size_t at = IndexOf(calls, "NewCtrl");
     std::string selections, ends, scaling;
-    for (const auto& [global, expected] : kControls) {
-        ASSERT_TRUE(Matches(calls.at(at), "NewCtrl", {p})) << at;
+    for (const auto& [global, creation, name, expected] : kControls) {
+        const auto& made = calls.at(at);
+        ASSERT_TRUE(Matches(made, "NewCtrl", {p})) << at;
+        EXPECT_EQ(made.args[1] + " " + made.args[2] + " " + made.args[3] + " " + made.args[4], creation);
+        EXPECT_TRUE(Matches(calls.at(at + 1), "SetCtrlAttribute", {p, Num(*global), "501", Quoted(name)}));
         std::string steps;
         auto ends610 = [&](const ui_testing::RecordedCall& c) {
             return c.args.size() > 2 && c.args[2] == "610";
@@ -174,30 +184,12 @@ TEST_F(CielabPanel, FailureReturnsTheCodeAndStopsLeavingTheHalfBuiltPanel) {
             EXPECT_TRUE(Matches(calls.back(), "DiscardBitmap", {calls[index].args.back()}));
         }
         if (operation == std::string("NewCtrl")) {
-            EXPECT_EQ(*kControls[occurrence - 1].first, kInjected);
+            EXPECT_EQ(*kControls[occurrence - 1].global, kInjected);
         }
         if (index == 0) continue;
         std::string name;
         EXPECT_EQ(GetPanelAttribute(std::stoi(calls[1].args[0]), 501, &name), 0);
         EXPECT_EQ(name, "CIELAB");
-    }
-}
-
-TEST(CielabScaling, OnlyThePanelsOwnGeometryFollowsTheScreen) {
-    constexpr PanelGeometry kDesign{223, 443, 344, 417};
-    // Adjustment, screen width and height, then the top, left, height and width it gives.
-    const std::array<std::array<int, 7>, 7> cases{{{-1, 1280, 1024, 223, 443, 344, 417},
-                                                   {0, 1280, 1024, 223, 443, 344, 417},
-                                                   {100, 1920, 1170, 223, 443, 344, 417},
-                                                   {100, 1920, 1080, 205, 443, 317, 417},
-                                                   {100, 1280, 1024, 195, 295, 301, 278},
-                                                   {50, 1280, 1024, 209, 369, 322, 347},
-                                                   // 5/3 as a float32 lies just below it: 694, not 695.
-                                                   {100, 3200, 1170, 223, 738, 344, 694}}};
-    for (const auto& c : cases) {
-        const PanelGeometry g = ScaledPanelGeometry(kDesign, c[0], c[2], c[1]);
-        EXPECT_EQ(std::vector({g.top, g.left, g.height, g.width}), std::vector({c[3], c[4], c[5], c[6]}))
-            << c[0] << " " << c[1];
     }
 }
 
@@ -216,11 +208,22 @@ TEST_F(CielabPanel, StartsAtItsDefaultsAndShowsAColourAsTheShellWritesIt) {
     ASSERT_GT(panel = BuildCIELAB(0), 0);
     double lightness = 0.0;
     int swatch = 0;
-    std::string code = "x";
+    std::string code = "x", caption;
     GetCtrlVal(panel, CIELAB_LSLIDE, &lightness);
     GetCtrlVal(panel, CIELAB_COLORNUM, &swatch);
     GetCtrlVal(panel, CIELAB_NAME, &code);
-    EXPECT_EQ(std::tuple(lightness, swatch, code), std::tuple(30.0, 0xFFFFFF, std::string()));
+    GetCtrlVal(panel, CIELAB_TEXTMSG, &caption);
+    EXPECT_EQ(std::tuple(lightness, swatch, code, caption),
+              std::tuple(30.0, 0xFFFFFF, std::string(),
+                         std::string("Illuminant : D65\nObserver : 10\u00b0 (1964)")));
+    // Every value field starts at 0 with three decimals.
+    for (std::size_t i = 5; i < 16; ++i) {
+        double value = -1.0;
+        int decimals = 0;
+        GetCtrlVal(panel, *kControls[i].global, &value);
+        GetCtrlAttribute(panel, *kControls[i].global, 735, &decimals);
+        EXPECT_EQ(std::pair(value, decimals), std::pair(0.0, 3)) << kControls[i].name;
+    }
 
     // The colour 010 90 05 as the shell writes it, with a swatch colour far from the window's own.
     constexpr unsigned kSwatch = 0xC0503A;
