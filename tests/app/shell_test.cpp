@@ -1,13 +1,17 @@
 // The viewer started in-process: its name, ring, table, hit test, navigation and copy.
 #include <array>
 #include <cstdio>
+#include <string>
+#include <utility>
 
+#include "app/colour_detail.h"
 #include "app/hue_navigation.h"
 #include "app/hue_table.h"
 #include "app/main_callbacks.h"
 #include "colour/cie_conversions.h"
 #include "colour/rgb_encoding.h"
 #include "tests/app/shell_fixture.h"
+#include "ui/cielab_panel.h"
 #include "ui/main_panel.h"
 
 namespace {
@@ -147,6 +151,45 @@ TEST_F(Shell, NavigationWrapsAndTheWheelPicksTheNearestHue) {
         EXPECT_EQ(chartOrg[NearestHuePage(WheelAngle(dx, dy))].hue, hue) << dx << "," << dy;
     ui_testing::SendClick(mainPanel, PANEL_HUEWHEEL, 64, 57 - 40);
     EXPECT_EQ(chartOrg[actualIndex].hue, 90);
+}
+
+// Each selection first removes the earlier point, then undims, plots one point and fits both
+// axes to the chroma; a cleared selection only dims, and a second clear finds no point.
+TEST_F(Shell, DetailWindowKeepsOnePointWithAxesFittedToTheChroma) {
+    Start();
+    const struct {
+        int hue, lightness, chroma;
+        const char* calls;
+    } steps[] = {{10, 90, 5, "dim0 plot 0:-10.0..10.0 1:-10.0..10.0"},
+                 {10, 50, 10, "delete dim0 plot 0:-30.0..30.0 1:-30.0..30.0"},
+                 {360, 50, 30, "delete dim0 plot 0:-60.0..60.0 1:-60.0..60.0"},
+                 {0, 50, 0, "delete dim0 plot 0:-10.0..10.0 1:-10.0..10.0"},
+                 {10, 60, 60, "delete dim0 plot 0:-100.0..100.0 1:-100.0..100.0"},
+                 {10, 0, 60, "delete dim1"},
+                 {0, 0, 0, "dim1"}};
+    for (const auto& step : steps) {
+        selectedHue = step.hue, selectedLightness = step.lightness, selectedChroma = step.chroma;
+        ui_testing::StartRecording();
+        const int shown = DisplayColor();
+        std::string calls;
+        for (const auto& c : ui_testing::StopRecording()) {
+            if (c.operation == "DeleteGraphPlot") calls += " delete";
+            if (c.operation == "SetPanelAttribute") calls += " dim" + c.args[2];
+            if (c.operation == "PlotPoint") calls += " plot";
+            if (c.operation == "SetAxisScalingMode")
+                calls += " " + c.args[2] + ":" + c.args[4] + ".." + c.args[5];
+        }
+        EXPECT_EQ(calls.substr(1), step.calls) << step.hue << " " << step.lightness << " " << step.chroma;
+        int swatch = -1;
+        GetCtrlVal(cielabPanel, CIELAB_COLORNUM, &swatch);
+        EXPECT_EQ(shown, step.lightness != 0 ? swatch : 0);
+    }
+    double hue = 0.0;
+    std::string code;
+    GetCtrlVal(cielabPanel, CIELAB_H, &hue);
+    GetCtrlVal(cielabPanel, CIELAB_NAME, &code);
+    EXPECT_EQ(std::pair(hue, code), std::pair(10.0, std::string("010 60 60")))
+        << "kept under the dimmed window";
 }
 
 TEST_F(Shell, CopyHidesTheOperatingControlsOnlyForThePicture) {
