@@ -113,7 +113,15 @@ TEST_F(Chart, ValueChangePreviewsTwoBoxesAndCommitDrawsTheStoredOne) {
     EXPECT_EQ(Record([] { RotateCallback(0, 0, EVENT_COMMIT, nullptr, 0, 0); }).back(), "GetCtrlVal 9");
 }
 
-TEST_F(Chart, EveryHiddenCornerLosesItsOwnThreeEdges) {
+TEST_F(Chart, TheHiddenCornerLosesItsOwnThreeEdges) {
+    // The search keeps the truncated least depth: corner 0 at -115.99 (kept as -115), then
+    // corner 4 at -115.69 lies below it and is taken, though corner 0 is farther.
+    for (const auto& [control, degrees] : {std::pair{5, -89.0}, {3, -80.0}, {7, -90.0}}) {
+        SetCtrlVal(chart3dPanel, control, degrees);
+        RotateCallback(chart3dPanel, control, EVENT_VAL_CHANGED, nullptr, 0, 0);
+    }
+    EXPECT_EQ(hiddenCorner, 4);
+
     std::array<Point, 8> corners{};
     for (int k = 0; k < 8; ++k) corners[k] = MakePoint(k, 10 * k);
     for (int hidden = 0; hidden < 8; ++hidden) {
