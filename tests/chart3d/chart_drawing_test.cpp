@@ -195,12 +195,16 @@ TEST_F(Chart, CopyPutsTheCanvasOnTheClipboardAndSaysHowItWent) {
     ui_testing::QueueMessageAnswer();
     ui_testing::FailNthCall(2, -3);
     Copy3DCallback(chart3dPanel, 6, EVENT_COMMIT, nullptr, 0, 0);
-    const auto quiet = Record([] { Copy3DCallback(0, 0, EVENT_COMMIT, nullptr, 0, 0); });
+    const auto quiet = Record([] {
+        Copy3DCallback(0, 0, EVENT_COMMIT, nullptr, 0, 0);
+        Copy3DCallback(chart3dPanel, 0, EVENT_COMMIT, nullptr, 0, 0);
+        Copy3DCallback(0, 6, EVENT_COMMIT, nullptr, 0, 0);
+    });
     const auto shown = ui_testing::TakeShownPopups();
     ASSERT_EQ(shown.size(), 1u);
     EXPECT_EQ(shown[0].text, "Copy to clipboard : failed");
     EXPECT_EQ(std::make_pair(Count(quiet, "ClipboardPutBitmap"), Count(quiet, "MessagePopup")),
-              std::make_pair(1ul, 0ul));
+              std::make_pair(3ul, 0ul));
 }
 
 }  // namespace
