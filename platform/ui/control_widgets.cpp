@@ -210,7 +210,6 @@ void ControlWidget::paintEvent(QPaintEvent*) {
                 p.setPen(frame);
                 p.drawRect(r.adjusted(0, 0, -1, -1));
             }
-            p.setFont(MapFont(TextFont(*c)));
             QRect inner = r.adjusted(4, 1, -4, -1);
             std::string shown;
             if (style_ == CTRL_RING) {
@@ -230,6 +229,8 @@ void ControlWidget::paintEvent(QPaintEvent*) {
                 Bevel(p, r.adjusted(1, 1, -2, -2), true);
                 shown = ShownText(*c);
             }
+            // A value such as "290.000" or "-23.492" stays whole in a narrow field.
+            p.setFont(FittedFont(TextFont(*c), QString::fromStdString(shown), inner.size()));
             p.setPen(text);
             p.drawText(
                 inner,

@@ -2,12 +2,15 @@
 #include <array>
 #include <cstdio>
 
+#include "app/colour_detail.h"
 #include "app/hue_navigation.h"
 #include "app/hue_table.h"
 #include "app/main_callbacks.h"
 #include "colour/cie_conversions.h"
 #include "colour/rgb_encoding.h"
+#include "platform/ui/call_log.h"
 #include "tests/app/shell_fixture.h"
+#include "ui/cielab_panel.h"
 #include "ui/main_panel.h"
 
 namespace {
@@ -147,6 +150,52 @@ TEST_F(Shell, NavigationWrapsAndTheWheelPicksTheNearestHue) {
         EXPECT_EQ(chartOrg[NearestHuePage(WheelAngle(dx, dy))].hue, hue) << dx << "," << dy;
     ui_testing::SendClick(mainPanel, PANEL_HUEWHEEL, 64, 57 - 40);
     EXPECT_EQ(chartOrg[actualIndex].hue, 90);
+}
+
+// Each selection in turn: the earlier point goes first, the window is dimmed only without a
+// colour, and both axes span the step above the chroma.
+TEST_F(Shell, DetailWindowFollowsTheSelection) {
+    Start();
+    struct Selection {
+        int hue, lightness, chroma;
+        const char* calls;
+    };
+    for (const Selection& s : {Selection{10, 90, 5, "dim0 P 0:-10.0:10.0 1:-10.0:10.0"},
+                               Selection{360, 40, 10, "D dim0 P 0:-30.0:30.0 1:-30.0:30.0"},
+                               Selection{40, 50, 30, "D dim0 P 0:-60.0:60.0 1:-60.0:60.0"},
+                               Selection{160, 50, 60, "D dim0 P 0:-100.0:100.0 1:-100.0:100.0"},
+                               Selection{0, 50, 0, "D dim0 P 0:-10.0:10.0 1:-10.0:10.0"},
+                               Selection{0, 0, 0, "D dim1"}, Selection{0, 0, 0, "dim1"}}) {
+        selectedHue = s.hue, selectedLightness = s.lightness, selectedChroma = s.chroma;
+        const ColorTriple lab = HLC__Lab({float(s.hue), float(s.lightness), float(s.chroma)});
+        ui_testing::StartRecording();
+        const int rgb = DisplayColor();
+        std::string calls;
+        for (const auto& call : ui_testing::StopRecording()) {
+            if (call.operation == "DeleteGraphPlot") calls += " D";
+            if (call.operation == "SetPanelAttribute" && call.args[1] == "500")
+                calls += " dim" + call.args[2];
+            if (call.operation == "SetAxisScalingMode")
+                calls += " " + call.args[2] + ":" + call.args[4] + ":" + call.args[5];
+            if (call.operation != "PlotPoint") continue;
+            calls += " P";
+            EXPECT_EQ(
+                call.args[2] + call.args[3] + call.args[4] + call.args[5],
+                ui_detail::Arg(double(lab.c2)) + ui_detail::Arg(double(lab.c3)) + "12" + std::to_string(rgb));
+        }
+        EXPECT_EQ(calls.substr(1), s.calls) << s.hue << " " << s.lightness << " " << s.chroma;
+        EXPECT_EQ(rgb, s.lightness ? RGB__int(XYZ__RGB(Lab__XYZ(lab, whiteRef))) : 0);
+        if (s.lightness == 0) continue;
+        double hue = 0, slide = 0;
+        std::string name;
+        GetCtrlVal(cielabPanel, CIELAB_H, &hue);
+        GetCtrlVal(cielabPanel, CIELAB_LSLIDE, &slide);
+        GetCtrlVal(cielabPanel, CIELAB_NAME, &name);
+        char code[12];
+        std::snprintf(code, sizeof code, "%03d %02d %02d", s.hue, s.lightness, s.chroma);
+        EXPECT_EQ(hue * 1000 + slide, s.hue * 1000 + s.lightness);
+        EXPECT_EQ(name, code);
+    }
 }
 
 TEST_F(Shell, CopyHidesTheOperatingControlsOnlyForThePicture) {
