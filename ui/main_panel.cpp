@@ -29,6 +29,10 @@ int PANEL_CHROMA = 0;
 namespace {
 
 constexpr PanelGeometry kDesign{21, 5, 780, 860};
+// The table is 12 pixels higher than its first design so that its last row of codes shows;
+// the buttons, the ring and the chroma caption under it stand 12 pixels lower to match.
+constexpr int kButtonTop = 744 + 12;
+constexpr int kRingTop = 746 + 12;
 
 constexpr int kFaceColour = 0xECE9D8;
 constexpr int kTransparent = 0x1000000;
@@ -58,7 +62,8 @@ int BuildRing(int panel) {
         "Adobe space", "Apple space", "CIE space",           "ColorMatch", "HDTV space",
         "NTSC space",  "Pal/Secam",   "CGI space",           "SMPTE 240M", "SMPTE C",
         "sRGB space",  "Wide Gammut", "No gamma sRGB space", "LDC space"};
-    if (const int r = NewCtrlInto(PANEL_RGBRING, panel, kRing, "RGB Space Representation", 746, 340); r < 0)
+    if (const int r = NewCtrlInto(PANEL_RGBRING, panel, kRing, "RGB Space Representation", kRingTop, 340);
+        r < 0)
         return r;
     const int ring = PANEL_RGBRING;
     if (const int r = NameAndBind(panel, ring, "RGBRING", ChangeColorSpaceCallback); r < 0) return r;
@@ -70,14 +75,14 @@ int BuildRing(int panel) {
                             {674, kTransparent}, {690, 0xFAFAFF}, {721, 10}};
     if (const int r = SetCtrlAttributes(panel, ring, look); r < 0) return r;
     if (const int r = DefaultCtrl(panel, ring); r < 0) return r;
-    const Setting place[] = {{533, 146}, {671, 729}, {670, 345}, {649, 1}, {700, 32}};
+    const Setting place[] = {{533, 146}, {671, kRingTop - 17}, {670, 345}, {649, 1}, {700, 32}};
     return SetCtrlAttributes(panel, ring, place);
 }
 
 // A 23 x 23 button whose label is one glyph of the "Webdings" font.
 int BuildGlyphButton(int panel, int& global, const char* glyph, int left, const char* name,
                      CtrlCallbackPtr callback) {
-    if (const int r = NewCtrlInto(global, panel, kCommandButton, glyph, 744, left); r < 0) return r;
+    if (const int r = NewCtrlInto(global, panel, kCommandButton, glyph, kButtonTop, left); r < 0) return r;
     if (const int r = NameAndBind(panel, global, name, callback); r < 0) return r;
     const Setting before[] = {{620, 1}, {642, "Webdings"}, {646, 14}, {732, 0}};
     if (const int r = SetCtrlAttributes(panel, global, before); r < 0) return r;
@@ -87,7 +92,8 @@ int BuildGlyphButton(int panel, int& global, const char* glyph, int left, const 
 }
 
 int BuildCopyButton(int panel) {
-    if (const int r = NewCtrlInto(PANEL_COPYBUTTON, panel, kCommandButton, "Copy", 744, 282); r < 0) return r;
+    if (const int r = NewCtrlInto(PANEL_COPYBUTTON, panel, kCommandButton, "Copy", kButtonTop, 282); r < 0)
+        return r;
     const int button = PANEL_COPYBUTTON;
     if (const int r = NameAndBind(panel, button, "COPYBUTTON", CopyChartCallback, 0x0F00); r < 0) return r;
     const Setting before[] = {{620, 1}, {732, 0}};
@@ -178,9 +184,9 @@ int BuildControls(int panel, int& bitmap) {
         r < 0)
         return r;
     if (const int r = BuildBinarySwitch(panel); r < 0) return r;
-    return BuildTextMessage(panel, PANEL_CHROMA, "CHROMA", nullptr,
-                            {739, 648, 25, 124, "c  h  r  o  m  a", "Arial", 19, 0x606060, 0xFFFFFF, 1, 0},
-                            true);
+    return BuildTextMessage(
+        panel, PANEL_CHROMA, "CHROMA", nullptr,
+        {kButtonTop - 5, 648, 25, 124, "c  h  r  o  m  a", "Arial", 19, 0x606060, 0xFFFFFF, 1, 0}, true);
 }
 
 int SetTabOrder(int panel) {

@@ -229,15 +229,14 @@ void ControlWidget::paintEvent(QPaintEvent*) {
                 Bevel(p, r.adjusted(1, 1, -2, -2), true);
                 shown = ShownText(*c);
             }
-            // A number cut at the box's edge would show another value ("-11.971" as "11.971").
-            const QString shownText = QString::fromStdString(shown);
-            p.setFont(FittedFont(TextFont(*c), shownText, QSize(inner.width(), r.height())));
+            // A value such as "290.000" or "-23.492" stays whole in a narrow field.
+            p.setFont(FittedFont(TextFont(*c), QString::fromStdString(shown), inner.size()));
             p.setPen(text);
             p.drawText(
                 inner,
                 static_cast<int>(Justify(c->attrs.Int(ATTR_TEXT_JUSTIFY, style_ == CTRL_NUMERIC ? 16 : 0)) |
                                  Qt::AlignVCenter),
-                shownText);
+                QString::fromStdString(shown));
             break;
         }
         case CTRL_COLOR_NUMERIC: {

@@ -1,8 +1,6 @@
 // The viewer started in-process: its name, ring, table, hit test, navigation and copy.
 #include <array>
 #include <cstdio>
-#include <string>
-#include <utility>
 
 #include "app/colour_detail.h"
 #include "app/hue_navigation.h"
@@ -10,6 +8,7 @@
 #include "app/main_callbacks.h"
 #include "colour/cie_conversions.h"
 #include "colour/rgb_encoding.h"
+#include "platform/ui/call_log.h"
 #include "tests/app/shell_fixture.h"
 #include "ui/cielab_panel.h"
 #include "ui/main_panel.h"
@@ -153,43 +152,50 @@ TEST_F(Shell, NavigationWrapsAndTheWheelPicksTheNearestHue) {
     EXPECT_EQ(chartOrg[actualIndex].hue, 90);
 }
 
-// Each selection first removes the earlier point, then undims, plots one point and fits both
-// axes to the chroma; a cleared selection only dims, and a second clear finds no point.
-TEST_F(Shell, DetailWindowKeepsOnePointWithAxesFittedToTheChroma) {
+// Each selection in turn: the earlier point goes first, the window is dimmed only without a
+// colour, and both axes span the step above the chroma.
+TEST_F(Shell, DetailWindowFollowsTheSelection) {
     Start();
-    const struct {
+    struct Selection {
         int hue, lightness, chroma;
         const char* calls;
-    } steps[] = {{10, 90, 5, "dim0 plot 0:-10.0..10.0 1:-10.0..10.0"},
-                 {10, 50, 10, "delete dim0 plot 0:-30.0..30.0 1:-30.0..30.0"},
-                 {360, 50, 30, "delete dim0 plot 0:-60.0..60.0 1:-60.0..60.0"},
-                 {0, 50, 0, "delete dim0 plot 0:-10.0..10.0 1:-10.0..10.0"},
-                 {10, 60, 60, "delete dim0 plot 0:-100.0..100.0 1:-100.0..100.0"},
-                 {10, 0, 60, "delete dim1"},
-                 {0, 0, 0, "dim1"}};
-    for (const auto& step : steps) {
-        selectedHue = step.hue, selectedLightness = step.lightness, selectedChroma = step.chroma;
+    };
+    for (const Selection& s : {Selection{10, 90, 5, "dim0 P 0:-10.0:10.0 1:-10.0:10.0"},
+                               Selection{360, 40, 10, "D dim0 P 0:-30.0:30.0 1:-30.0:30.0"},
+                               Selection{40, 50, 30, "D dim0 P 0:-60.0:60.0 1:-60.0:60.0"},
+                               Selection{160, 50, 60, "D dim0 P 0:-100.0:100.0 1:-100.0:100.0"},
+                               Selection{0, 50, 0, "D dim0 P 0:-10.0:10.0 1:-10.0:10.0"},
+                               Selection{0, 0, 0, "D dim1"}, Selection{0, 0, 0, "dim1"}}) {
+        selectedHue = s.hue, selectedLightness = s.lightness, selectedChroma = s.chroma;
+        const ColorTriple lab = HLC__Lab({float(s.hue), float(s.lightness), float(s.chroma)});
         ui_testing::StartRecording();
-        const int shown = DisplayColor();
+        const int rgb = DisplayColor();
         std::string calls;
-        for (const auto& c : ui_testing::StopRecording()) {
-            if (c.operation == "DeleteGraphPlot") calls += " delete";
-            if (c.operation == "SetPanelAttribute") calls += " dim" + c.args[2];
-            if (c.operation == "PlotPoint") calls += " plot";
-            if (c.operation == "SetAxisScalingMode")
-                calls += " " + c.args[2] + ":" + c.args[4] + ".." + c.args[5];
+        for (const auto& call : ui_testing::StopRecording()) {
+            if (call.operation == "DeleteGraphPlot") calls += " D";
+            if (call.operation == "SetPanelAttribute" && call.args[1] == "500")
+                calls += " dim" + call.args[2];
+            if (call.operation == "SetAxisScalingMode")
+                calls += " " + call.args[2] + ":" + call.args[4] + ":" + call.args[5];
+            if (call.operation != "PlotPoint") continue;
+            calls += " P";
+            EXPECT_EQ(
+                call.args[2] + call.args[3] + call.args[4] + call.args[5],
+                ui_detail::Arg(double(lab.c2)) + ui_detail::Arg(double(lab.c3)) + "12" + std::to_string(rgb));
         }
-        EXPECT_EQ(calls.substr(1), step.calls) << step.hue << " " << step.lightness << " " << step.chroma;
-        int swatch = -1;
-        GetCtrlVal(cielabPanel, CIELAB_COLORNUM, &swatch);
-        EXPECT_EQ(shown, step.lightness != 0 ? swatch : 0);
+        EXPECT_EQ(calls.substr(1), s.calls) << s.hue << " " << s.lightness << " " << s.chroma;
+        EXPECT_EQ(rgb, s.lightness ? RGB__int(XYZ__RGB(Lab__XYZ(lab, whiteRef))) : 0);
+        if (s.lightness == 0) continue;
+        double hue = 0, slide = 0;
+        std::string name;
+        GetCtrlVal(cielabPanel, CIELAB_H, &hue);
+        GetCtrlVal(cielabPanel, CIELAB_LSLIDE, &slide);
+        GetCtrlVal(cielabPanel, CIELAB_NAME, &name);
+        char code[12];
+        std::snprintf(code, sizeof code, "%03d %02d %02d", s.hue, s.lightness, s.chroma);
+        EXPECT_EQ(hue * 1000 + slide, s.hue * 1000 + s.lightness);
+        EXPECT_EQ(name, code);
     }
-    double hue = 0.0;
-    std::string code;
-    GetCtrlVal(cielabPanel, CIELAB_H, &hue);
-    GetCtrlVal(cielabPanel, CIELAB_NAME, &code);
-    EXPECT_EQ(std::pair(hue, code), std::pair(10.0, std::string("010 60 60")))
-        << "kept under the dimmed window";
 }
 
 TEST_F(Shell, CopyHidesTheOperatingControlsOnlyForThePicture) {

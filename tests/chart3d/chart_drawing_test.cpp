@@ -113,7 +113,15 @@ TEST_F(Chart, ValueChangePreviewsTwoBoxesAndCommitDrawsTheStoredOne) {
     EXPECT_EQ(Record([] { RotateCallback(0, 0, EVENT_COMMIT, nullptr, 0, 0); }).back(), "GetCtrlVal 9");
 }
 
-TEST_F(Chart, EveryHiddenCornerLosesItsOwnThreeEdges) {
+TEST_F(Chart, TheHiddenCornerLosesItsOwnThreeEdges) {
+    // The search keeps the truncated least depth: corner 0 at -115.99 (kept as -115), then
+    // corner 4 at -115.69 lies below it and is taken, though corner 0 is farther.
+    for (const auto& [control, degrees] : {std::pair{5, -89.0}, {3, -80.0}, {7, -90.0}}) {
+        SetCtrlVal(chart3dPanel, control, degrees);
+        RotateCallback(chart3dPanel, control, EVENT_VAL_CHANGED, nullptr, 0, 0);
+    }
+    EXPECT_EQ(hiddenCorner, 4);
+
     std::array<Point, 8> corners{};
     for (int k = 0; k < 8; ++k) corners[k] = MakePoint(k, 10 * k);
     for (int hidden = 0; hidden < 8; ++hidden) {
@@ -187,12 +195,16 @@ TEST_F(Chart, CopyPutsTheCanvasOnTheClipboardAndSaysHowItWent) {
     ui_testing::QueueMessageAnswer();
     ui_testing::FailNthCall(2, -3);
     Copy3DCallback(chart3dPanel, 6, EVENT_COMMIT, nullptr, 0, 0);
-    const auto quiet = Record([] { Copy3DCallback(0, 0, EVENT_COMMIT, nullptr, 0, 0); });
+    const auto quiet = Record([] {
+        Copy3DCallback(0, 0, EVENT_COMMIT, nullptr, 0, 0);
+        Copy3DCallback(chart3dPanel, 0, EVENT_COMMIT, nullptr, 0, 0);
+        Copy3DCallback(0, 6, EVENT_COMMIT, nullptr, 0, 0);
+    });
     const auto shown = ui_testing::TakeShownPopups();
     ASSERT_EQ(shown.size(), 1u);
     EXPECT_EQ(shown[0].text, "Copy to clipboard : failed");
     EXPECT_EQ(std::make_pair(Count(quiet, "ClipboardPutBitmap"), Count(quiet, "MessagePopup")),
-              std::make_pair(1ul, 0ul));
+              std::make_pair(3ul, 0ul));
 }
 
 }  // namespace

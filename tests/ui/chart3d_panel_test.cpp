@@ -20,15 +20,24 @@ std::array<int*, 10> ControlGlobals() {
             &CHART3D_SCALESLIDE, &CHART3D_CHARTNAME};
 }
 
-// A build on a fresh layer; failAt > 0 makes that call of the build fail with -9.
-Calls Build(int& panel, int failAt = 0) {
+// A build on a fresh layer, inside a parent panel when `child`; failAt > 0 makes that call of
+// the build fail with -9.
+Calls Build(int& panel, int failAt = 0, bool child = false) {
     ui_testing::ResetLayer();
     ui_testing::SetResolutionAdjustment(0);
     for (int* global : ControlGlobals()) *global = 0;
+    const int parent = child ? NewPanel(0, "parent", 0, 0, 700, 700) : 0;
     if (failAt > 0) ui_testing::FailNthCall(failAt, -9);
     ui_testing::StartRecording();
-    panel = BuildCHART3D(0);
+    panel = BuildCHART3D(parent);
     return ui_testing::StopRecording();
+}
+
+// The panel attributes set right after NewPanel, by number.
+std::string PanelAttributes(const Calls& calls) {
+    std::string set;
+    for (std::size_t i = 1; calls[i].operation == "SetPanelAttribute"; ++i) set += calls[i].args[1] + " ";
+    return set;
 }
 
 TEST(Chart3dPanel, TenControlsInTheirFixedOrderWithTheirStartingValues) {
@@ -40,7 +49,7 @@ TEST(Chart3dPanel, TenControlsInTheirFixedOrderWithTheirStartingValues) {
     EXPECT_EQ(CountOf(calls, "SetCtrlAttribute"), 230u);
     EXPECT_EQ(CountOf(calls, "DefaultCtrl"), 8u);
     EXPECT_TRUE(Matches(calls[0], "NewPanel", {"0", Quoted("Kelbrant Ostrel"), "198", "76", "619", "537"}));
-    EXPECT_TRUE(Matches(calls[9], "SetPanelAttribute", {Num(panel), "615", "1"}));
+    EXPECT_EQ(PanelAttributes(calls), "501 513 552 570 580 600 619 621 615 ");
     EXPECT_TRUE(Matches(calls.back(), "SetPanelAttribute", {Num(panel), "618", "0"}));
     const std::array<const char*, 10> styles{"500", "114", "480", "114", "205",
                                              "114", "205", "226", "113", "160"};
@@ -69,6 +78,11 @@ TEST(Chart3dPanel, TenControlsInTheirFixedOrderWithTheirStartingValues) {
     const ui_testing::PanelImage shot = ui_testing::GrabPanel(panel);
     const QImage ground = *ui_detail::ImageFromText(kChartBackgroundBitmapText);
     EXPECT_EQ(shot.At(13 + 300, 21 + 400), ground.pixel(300, 400) & 0xFFFFFF);
+
+    const Calls inParent = Build(panel, 0, true);
+    ASSERT_GT(panel, 0);
+    EXPECT_EQ(PanelAttributes(inParent), "501 513 550 552 570 576 580 600 619 621 ");
+    for (std::size_t i : {3, 6}) EXPECT_EQ(inParent[i].args[2], Num(0xECE9D8));
 }
 
 // Every call can fail: the build stops there with its code, controls not reached keep 0, and

@@ -103,7 +103,7 @@ TEST_F(MainPanel, StagesBeginAndEndWithTheirOwnCalls) {
     EXPECT_TRUE(Matches(calls[0], "NewPanel", {"0", Quoted("Kelbrant Ostrel"), "21", "5", "780", "860"}));
     EXPECT_TRUE(Matches(calls[1], "SetPanelAttribute", {p, "501", Quoted("PANEL")}));
     EXPECT_TRUE(Matches(calls[8], "SetPanelAttribute", {p, "621", "0"}));
-    EXPECT_TRUE(Matches(calls[9], "NewCtrl", {p, "300", Quoted("RGB Space Representation"), "746", "340"}));
+    EXPECT_TRUE(Matches(calls[9], "NewCtrl", {p, "300", Quoted("RGB Space Representation"), "758", "340"}));
 
     // The table sits between the ring's last attribute and the home button.
     const std::size_t tableMade = IndexOf(calls, "NewCtrl", {p, "510"});
@@ -143,7 +143,7 @@ TEST_F(MainPanel, StagesBeginAndEndWithTheirOwnCalls) {
     EXPECT_TRUE(Matches(calls[afterCells + 1], "SetActiveTableCell", {p, t, Cell(24, 3)}));
     EXPECT_TRUE(Matches(calls[afterCells + 2], "SetCtrlAttribute", {p, t, "593", "16"}));
     EXPECT_TRUE(Matches(calls[afterCells + 3], "SetCtrlAttribute", {p, t, "560", "0"}));
-    EXPECT_TRUE(Matches(calls[afterCells + 4], "NewCtrl", {p, "205", Quoted("<"), "744", "185"}));
+    EXPECT_TRUE(Matches(calls[afterCells + 4], "NewCtrl", {p, "205", Quoted("<"), "756", "185"}));
 
     // The menu bar comes last, after 618 is back to 0.
     const std::size_t bar = IndexOf(calls, "NewMenuBar", {p});
@@ -292,21 +292,21 @@ TEST_F(MainPanel, ControlsStandAtTheirDesignPlaces) {
         int* control;
         int style, top, left, height, width, labelTop, labelLeft;
     } places[] = {
-        {"RGBRING", &PANEL_RGBRING, 300, 746, 340, kNone, 146, 729, 345},
+        {"RGBRING", &PANEL_RGBRING, 300, 758, 340, kNone, 146, 741, 345},
         {"TABLE", &PANEL_TABLE, 510, 90, 71, 650, 776, 42, 348},
-        {"HOMEBUTTON", &PANEL_HOMEBUTTON, 205, 744, 185, 23, 23, kNone, kNone},
+        {"HOMEBUTTON", &PANEL_HOMEBUTTON, 205, 756, 185, 23, 23, kNone, kNone},
         {"LOGO", &PANEL_LOGO, 480, 28, 796, 60, 60, 4, 788},
-        {"COPYBUTTON", &PANEL_COPYBUTTON, 205, 744, 282, 23, 40, kNone, kNone},
-        {"PREVBUTTON", &PANEL_PREVBUTTON, 205, 744, 153, 23, 23, kNone, kNone},
-        {"PREV2BUTTON", &PANEL_PREV2BUTTON, 205, 744, 123, 23, 23, kNone, kNone},
-        {"NEXT2BUTTON", &PANEL_NEXT2BUTTON, 205, 744, 246, 23, 23, kNone, kNone},
-        {"NEXTBUTTON", &PANEL_NEXTBUTTON, 205, 744, 216, 23, 23, kNone, kNone},
+        {"COPYBUTTON", &PANEL_COPYBUTTON, 205, 756, 282, 23, 40, kNone, kNone},
+        {"PREVBUTTON", &PANEL_PREVBUTTON, 205, 756, 153, 23, 23, kNone, kNone},
+        {"PREV2BUTTON", &PANEL_PREV2BUTTON, 205, 756, 123, 23, 23, kNone, kNone},
+        {"NEXT2BUTTON", &PANEL_NEXT2BUTTON, 205, 756, 246, 23, 23, kNone, kNone},
+        {"NEXTBUTTON", &PANEL_NEXTBUTTON, 205, 756, 216, 23, 23, kNone, kNone},
         {"HUEWHEEL", &PANEL_HUEWHEEL, 480, 7, 1, 115, 128, -17, -7},
         {"HUE", &PANEL_HUE, 160, 39, 38, 48, 51, kNone, kNone},
         {"KBTTEXT", &PANEL_KBTTEXT, 160, 36, 686, 40, 113, kNone, kNone},
         {"LIGHTNESS", &PANEL_LIGHTNESS, 480, 263, 24, 256, 32, 239, 16},
         {"BINARYSWITCH", &PANEL_BINARYSWITCH, 289, 724, 23, 40, 12, 709, 4},
-        {"CHROMA", &PANEL_CHROMA, 160, 739, 648, 25, 124, kNone, kNone},
+        {"CHROMA", &PANEL_CHROMA, 160, 751, 648, 25, 124, kNone, kNone},
     };
     for (const auto& c : places) {
         SCOPED_TRACE(c.name);

@@ -188,7 +188,7 @@ TEST_F(MainWindowLook, ScreenshotShowsSwatchesCellsAndTextsWhereTheyBelong) {
     // The table's label (dark blue on white) above the table, at top 42, left 348, 241 x 25.
     EXPECT_TRUE(anyInBox(42, 348, 25, 241, [&](unsigned c) { return channel(c, 0) > channel(c, 16) + 80; }));
     // "c  h  r  o  m  a" in dark grey on white under the table.
-    EXPECT_TRUE(anyInBox(739, 648, 25, 124, [&](unsigned c) { return channel(c, 8) < 0x90; }));
+    EXPECT_TRUE(anyInBox(751, 648, 25, 124, [&](unsigned c) { return channel(c, 8) < 0x90; }));
     // "HUE 000" in neutral grey over the wheel's hollow centre.
     EXPECT_TRUE(anyInBox(39, 38, 48, 51, [&](unsigned c) {
         return channel(c, 8) < 0xD0 && std::abs(channel(c, 16) - channel(c, 0)) < 6;
