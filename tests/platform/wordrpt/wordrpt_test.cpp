@@ -280,13 +280,13 @@ TEST_F(WordRptTest, ForeignBytesAndControlsBecomeWellFormedText) {
     WordRpt_AppendLine(doc_,
                        "a\x01"
                        "b\xff"
-                       "c\r\nd\xc3\xa9");
+                       "c\r\nd\xc3\xa9\xef\xbf\xbf");
     const std::string xml = Saved();
     pugi::xml_document d;
     ASSERT_TRUE(d.load_string(xml.c_str()));
     EXPECT_EQ(TextOf(Body(d).child("w:p")),
               "ab\xEF\xBF\xBD"
-              "c\nd\xc3\xa9");
+              "c\nd\xc3\xa9\xEF\xBF\xBD\xEF\xBF\xBD\xEF\xBF\xBD");
 }
 
 // A save replaces the file only when the new one is complete; a failed one leaves all as it was.
