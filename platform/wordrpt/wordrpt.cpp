@@ -118,10 +118,11 @@ std::string Clean(const char* text) {
         bool valid = len > 0 && i + static_cast<std::size_t>(len) <= n;
         for (int k = 1; valid && k < len; ++k) valid = (s[i + static_cast<std::size_t>(k)] & 0xC0) == 0x80;
         if (valid && len >= 3) {
-            // Overlong forms, surrogates and code points beyond U+10FFFF.
+            // Overlong forms, surrogates, code points beyond U+10FFFF, and U+FFFE and U+FFFF,
+            // which XML cannot hold.
             const unsigned char c1 = s[i + 1];
             if ((c == 0xE0 && c1 < 0xA0) || (c == 0xED && c1 >= 0xA0) || (c == 0xF0 && c1 < 0x90) ||
-                (c == 0xF4 && c1 >= 0x90))
+                (c == 0xF4 && c1 >= 0x90) || (c == 0xEF && c1 == 0xBF && s[i + 2] >= 0xBE))
                 valid = false;
         }
         if (valid) {

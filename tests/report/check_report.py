@@ -79,6 +79,7 @@ def check_docx(path, exp):
     kinds = [e.tag.split("}")[1] for e in body]
     check(kinds[:10] == ["p", "p", "p", "tbl", "p", "p", "p", "p", "tbl", "p"], f"block order {kinds}")
     paras = d.paragraphs
+    check(all(p.paragraph_format.line_spacing == 2.0 for p in paras), "double line spacing")
 
     def runs_are(p, font, size, bold, color, what):
         runs = [r for r in p.runs if r.text]
@@ -103,6 +104,8 @@ def check_docx(path, exp):
     check(all(len(c._tc.xpath(".//pic:pic")) == 1 for c in header.rows[0].cells), "a picture in each header cell")
     check(all(c.paragraphs[0].alignment == WD_ALIGN_PARAGRAPH.CENTER for c in header.rows[0].cells),
           "header row centred")
+    check([c._tc.xpath("string(./w:tcPr/w:vAlign/@w:val)") for c in header.rows[0].cells] == ["", "", "center"],
+          "only the third header cell centred vertically")
 
     file_line, date_line, marked = paras[4], paras[5], paras[6]
     name = os.path.basename(path)
