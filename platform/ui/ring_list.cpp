@@ -61,10 +61,21 @@ RingList* OpenRingList(QWidget* ring, int panel, int control, const QRect& area,
     const int rows = static_cast<int>(c->items.size());
     const int width = std::max(area.width(), list->sizeHintForColumn(0) + frame);
     int height = rows * list->sizeHintForRow(0) + frame;
-    if (const QScreen* screen = ring->screen())
-        height = std::min(height, screen->availableGeometry().height());
+    QPoint at = ring->mapToGlobal(area.bottomLeft() + QPoint(0, 1));
+    if (const QScreen* screen = ring->screen()) {
+        // Near the screen's foot the list opens upwards, or keeps to the side with more room.
+        const QRect room = screen->availableGeometry();
+        const int above = ring->mapToGlobal(area.topLeft()).y() - 1;
+        const int below = room.bottom() + 1 - at.y();
+        if (height > below && above - room.top() > below) {
+            height = std::min(height, above - room.top());
+            at.setY(above - height);
+        } else {
+            height = std::min(height, std::max(below, 1));
+        }
+    }
     list->resize(width, height);
-    list->move(ring->mapToGlobal(area.bottomLeft() + QPoint(0, 1)));
+    list->move(at);
     list->show();
     list->setFocus();
     if (c->selected >= 0) list->scrollToItem(list->item(c->selected));

@@ -3,6 +3,7 @@
 #include <QImage>
 #include <QKeyEvent>
 #include <QListWidget>
+#include <QScreen>
 #include <array>
 #include <string>
 #include <vector>
@@ -76,6 +77,21 @@ TEST_F(RingListTest, DropsDownThePlainItemsWithTheCurrentOneSelected) {
         }
     }
     EXPECT_LT(firstInk, kPlainIndent);
+    list->close();
+}
+
+// Near the screen's foot the list opens upwards, whole and on the screen.
+TEST_F(RingListTest, NearTheScreensFootTheListOpensUpwards) {
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    ASSERT_EQ(SetPanelAttribute(panel, ATTR_TOP, screen.bottom() - 70), 0);
+    QListWidget* list = Open();
+    ASSERT_NE(list, nullptr);
+    const QRect shown = list->geometry();
+    const int ringTop = list->parentWidget()->mapToGlobal(QPoint(0, 0)).y();
+    EXPECT_LE(shown.bottom(), ringTop) << "above the ring";
+    EXPECT_GE(shown.top(), screen.top());
+    EXPECT_GE(shown.height(), static_cast<int>(kItems.size()) * list->sizeHintForRow(0))
+        << "every item shows";
     list->close();
 }
 
