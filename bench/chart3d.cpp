@@ -1,5 +1,5 @@
-// The 3D chart, headless: a full plot of the 1688 colours at the start state (goal < 3 ms),
-// one box preview as a slide moves (goal < 0.3 ms) and building its window (goal < 10 ms).
+// The 3D chart, headless: a full plot of the 1688 colours at the start state (goal < 3 ms) and
+// one box preview as a slide moves (goal < 0.3 ms); its window's build is in window_builds.
 // The plot and the preview include the repaint they cause.
 #include "chart3d/chart3d.h"
 
@@ -48,20 +48,6 @@ void BM_BoxPreview(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_BoxPreview)->Unit(benchmark::kMicrosecond);
-
-void BM_BuildChart3d(benchmark::State& state) {
-    for (auto _ : state) {
-        const int panel = BuildCHART3D(0);
-        if (panel < 0) {
-            state.SkipWithError("BuildCHART3D failed");
-            break;
-        }
-        state.PauseTiming();
-        DiscardPanel(panel);
-        state.ResumeTiming();
-    }
-}
-BENCHMARK(BM_BuildChart3d)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
