@@ -92,7 +92,8 @@ int SetCtrlAttributesAroundDefault(int panel, int control, std::span<const Setti
 }
 
 int NewWindowPanel(int parentPanel, const char* constantName, PanelGeometry design, int faceColour,
-                   std::span<const Setting> childFrame) {
+                   std::span<const Setting> childFrame, std::span<const Setting> rest,
+                   std::span<const Setting> topLevelOnly) {
     const int panel =
         NewPanel(parentPanel, "Kelbrant Ostrel", design.top, design.left, design.height, design.width);
     if (panel < 0) return panel;
@@ -106,6 +107,10 @@ int NewWindowPanel(int parentPanel, const char* constantName, PanelGeometry desi
     if (const int r = SetPanelAttributes(panel, colours); r < 0) return r;
     if (child) {
         if (const int r = SetPanelAttributes(panel, childFrame); r < 0) return r;
+    }
+    if (const int r = SetPanelAttributes(panel, rest); r < 0) return r;
+    if (!child) {
+        if (const int r = SetPanelAttributes(panel, topLevelOnly); r < 0) return r;
     }
     return panel;
 }

@@ -49,10 +49,11 @@ int BuildPicture(int panel, int& global, const char* name, CtrlCallbackPtr callb
 
 // A window's panel as every builder opens it: made with the title "Kelbrant Ostrel" at its
 // design geometry, given its constant name and no panel callback, its face colour (twice for a
-// child panel) and a white title bar, then `childFrame` when it is a child panel. Returns the
-// handle or the first negative result.
+// child panel) and a white title bar, then `childFrame` when it is a child panel, `rest`, and
+// `topLevelOnly` when it is not. Returns the handle or the first negative result.
 int NewWindowPanel(int parentPanel, const char* constantName, PanelGeometry design, int faceColour,
-                   std::span<const Setting> childFrame);
+                   std::span<const Setting> childFrame, std::span<const Setting> rest,
+                   std::span<const Setting> topLevelOnly = {});
 
 // Fits a built panel to the screen; its controls follow the panel's size only while 618 is 1.
 int FitWindowToScreen(int panel, PanelGeometry design);

@@ -242,15 +242,11 @@ int SetOrders(int panel) {
 
 int BuildSteps(int parentPanel, int& bitmap) {
     const Setting childFrame[] = {{576, kFaceColour}};
-    const int panel = NewWindowPanel(parentPanel, "CHART3D", kDesign, kFaceColour, childFrame);
-    if (panel < 0) return panel;
-
-    const bool child = parentPanel != 0;
     const Setting rest[] = {{580, 0}, {600, 0}, {619, 0}, {621, 0}};
-    if (const int r = SetPanelAttributes(panel, rest); r < 0) return r;
-    if (!child) {
-        if (const int r = SetPanelAttribute(panel, 615, 1); r < 0) return r;
-    }
+    const Setting topLevelOnly[] = {{615, 1}};
+    const int panel =
+        NewWindowPanel(parentPanel, "CHART3D", kDesign, kFaceColour, childFrame, rest, topLevelOnly);
+    if (panel < 0) return panel;
 
     if (const int r = BuildControls(panel, bitmap); r < 0) return r;
     if (const int r = SetOrders(panel); r < 0) return r;

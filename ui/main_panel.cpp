@@ -207,10 +207,9 @@ int SetTabOrder(int panel) {
 // Everything up to the menu bar; returns the panel handle or the first negative result.
 int BuildSteps(int parentPanel, int& bitmap) {
     const Setting childFrame[] = {{576, kFaceColour}};
-    const int panel = NewWindowPanel(parentPanel, "PANEL", kDesign, kFaceColour, childFrame);
-    if (panel < 0) return panel;
     const Setting rest[] = {{580, 0}, {600, 0}, {619, 0}, {621, 0}};
-    if (const int r = SetPanelAttributes(panel, rest); r < 0) return r;
+    const int panel = NewWindowPanel(parentPanel, "PANEL", kDesign, kFaceColour, childFrame, rest);
+    if (panel < 0) return panel;
 
     if (const int r = BuildControls(panel, bitmap); r < 0) return r;
     if (const int r = SetTabOrder(panel); r < 0) return r;

@@ -1,6 +1,8 @@
 #pragma once
 
 // Reading the user-interface layer's call record in the window builders' tests.
+#include <gtest/gtest.h>
+
 #include <algorithm>
 #include <cstddef>
 #include <string>
@@ -49,3 +51,24 @@ inline std::string Num(int value) {
 inline std::string Cell(int column, int row) {
     return "(" + Num(column) + "," + Num(row) + ")";
 }
+
+// A clean layer at the design resolution before and after each test; Build records one whole
+// build of the window and keeps its panel handle.
+template <int (*Builder)(int)>
+class WindowBuildTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        ui_testing::ResetLayer();
+        ui_testing::SetResolutionAdjustment(0);
+    }
+    void TearDown() override {
+        ui_testing::CancelFailure();
+        ui_testing::ResetLayer();
+    }
+    Calls Build(int parent = 0) {
+        ui_testing::StartRecording();
+        panel = Builder(parent);
+        return ui_testing::StopRecording();
+    }
+    int panel = 0;
+};

@@ -54,23 +54,7 @@ const std::array<Control, 18> kControls{
      {&CIELAB_TEXTMSG, "160 \"\" 5 270", "TEXTMSG", "501 1020 620 680 682 690 732 D 540 533 861 700"},
      {&CIELAB_KELBRANT, "480 \"\" 8 229", "KELBRANT", kPicture}}};
 
-class CielabPanel : public ::testing::Test {
-  protected:
-    void SetUp() override {
-        ui_testing::ResetLayer();
-        ui_testing::SetResolutionAdjustment(0);
-    }
-    void TearDown() override {
-        ui_testing::CancelFailure();
-        ui_testing::ResetLayer();
-    }
-    Calls Build(int parent = 0) {
-        ui_testing::StartRecording();
-        panel = BuildCIELAB(parent);
-        return ui_testing::StopRecording();
-    }
-    int panel = 0;
-};
+using CielabPanel = WindowBuildTest<BuildCIELAB>;
 
 TEST_F(CielabPanel, EachControlGetsItsAttributesInOrderWithTheDefaultRightAfter732) {
     const Calls calls = Build();

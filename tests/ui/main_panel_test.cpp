@@ -30,25 +30,7 @@ std::array<int*, 15> ControlGlobals() {
             &PANEL_HUE,        &PANEL_KBTTEXT,     &PANEL_LIGHTNESS,   &PANEL_BINARYSWITCH, &PANEL_CHROMA};
 }
 
-class MainPanel : public ::testing::Test {
-  protected:
-    void SetUp() override {
-        ui_testing::ResetLayer();
-        ui_testing::SetResolutionAdjustment(0);
-    }
-    void TearDown() override {
-        ui_testing::CancelFailure();
-        ui_testing::ResetLayer();
-    }
-
-    // A complete build's calls and panel handle.
-    Calls Build(int parent = 0) {
-        ui_testing::StartRecording();
-        panel = BuildPANEL(parent);
-        return ui_testing::StopRecording();
-    }
-    int panel = 0;
-};
+using MainPanel = WindowBuildTest<BuildPANEL>;
 
 TEST_F(MainPanel, CallCountsPerOperation) {
     const Calls calls = Build();

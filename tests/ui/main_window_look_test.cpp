@@ -15,8 +15,8 @@
 #include "platform/ui/user_interface.h"
 #include "tests/ui/call_log_helpers.h"
 #include "ui/colour_table.h"
-#include "ui/main_panel.h"
 #include "ui/logo_picture.h"
+#include "ui/main_panel.h"
 #include "ui/main_panel_pictures.h"
 
 namespace {
@@ -81,17 +81,7 @@ TEST(MainWindowPictures, LightnessScaleDarkensDownwards) {
     }
 }
 
-class MainWindowLook : public ::testing::Test {
-  protected:
-    void SetUp() override {
-        ui_testing::ResetLayer();
-        ui_testing::SetResolutionAdjustment(0);
-    }
-    void TearDown() override {
-        ui_testing::CancelFailure();
-        ui_testing::ResetLayer();
-    }
-};
+using MainWindowLook = WindowBuildTest<BuildPANEL>;
 
 TEST_F(MainWindowLook, CellPictureMakesThePictureCellOnlyWhileItTakesTheBitmap) {
     const int panel = NewPanel(0, "cells", 0, 0, 300, 300);
