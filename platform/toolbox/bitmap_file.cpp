@@ -1,9 +1,13 @@
 // Windows BMP writer: BITMAPFILEHEADER (14 bytes) + BITMAPINFOHEADER (40 bytes) + pixel rows,
 // 24 bits a pixel in blue, green, red order, bottom row first, each row padded to 4 bytes.
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <QImage>
 #include <QPainter>
+#include <cerrno>
 #include <cstdint>
-#include <fstream>
 #include <vector>
 
 #include "platform/toolbox/toolbox.h"
@@ -35,6 +39,28 @@ QImage Opaque(const QImage& image) {
     QPainter painter(&flat);
     painter.drawImage(0, 0, image);
     return flat;
+}
+
+// Writes all bytes; a short write (a full disk, a file size limit), a failed flush or close is
+// a failure, and the partial file this made is removed, so no reader ever takes it for the
+// picture. Returns 0 or an errno value.
+int WriteWhole(const char* fileName, const std::vector<unsigned char>& bytes) {
+    const int fd = open(fileName, O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+    if (fd < 0) return errno;
+    struct stat made {};
+    // Only a regular file is ours to remove; a device or pipe under the name is left alone.
+    const bool regular = fstat(fd, &made) == 0 && S_ISREG(made.st_mode);
+    int err = 0;
+    std::size_t done = 0;
+    while (done < bytes.size() && err == 0) {
+        const ssize_t n = write(fd, bytes.data() + done, bytes.size() - done);
+        if (n < 0 && errno != EINTR) err = errno;
+        if (n == 0) err = EIO;
+        if (n > 0) done += static_cast<std::size_t>(n);
+    }
+    if (close(fd) != 0 && err == 0) err = errno;
+    if (err != 0 && regular) unlink(fileName);
+    return err;
 }
 
 }  // namespace
@@ -81,9 +107,9 @@ int SaveBitmapToFile(const char* fileName, int bitmap) {
         for (std::uint32_t pad = width * 3; pad < rowBytes; ++pad) out.push_back(0);
     }
 
-    std::ofstream file(fileName, std::ios::binary | std::ios::trunc);
-    if (!file) return ui_detail::kErrCannotWrite;
-    file.write(reinterpret_cast<const char*>(out.data()), static_cast<std::streamsize>(out.size()));
-    file.close();
-    return file ? 0 : ui_detail::kErrCannotWrite;
+    if (const int err = WriteWhole(fileName, out); err != 0) {
+        errno = err;
+        return ui_detail::kErrCannotWrite;
+    }
+    return 0;
 }

@@ -7,5 +7,6 @@
 int FileExists(const char* pathName, int* fileSize);
 // Writes a bitmap as an uncompressed Windows BMP file (24 bits a pixel, rows bottom-up),
 // creating or replacing it. Transparent parts are laid on white. 0 on success, negative on
-// failure (bad handle, file not written).
+// failure (bad handle, file not written). A file not written whole is removed, and errno then
+// says why (ENOSPC for a full disk).
 int SaveBitmapToFile(const char* fileName, int bitmap);

@@ -3,6 +3,7 @@
 #include <unistd.h>
 
 #include <QImage>
+#include <cerrno>
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
@@ -13,6 +14,7 @@
 #include "platform/toolbox/toolbox.h"
 #include "platform/ui/bitmap_store.h"
 #include "platform/ui/bitmaps.h"
+#include "tests/platform/toolbox/file_limits.h"
 
 namespace {
 
@@ -101,6 +103,27 @@ TEST_F(BitmapFileTest, Failures) {
     EXPECT_LT(SaveBitmapToFile((dir_ / "c.bmp").c_str(), 0), 0);
     EXPECT_FALSE(fs::exists(dir_ / "b.bmp"));
     EXPECT_FALSE(fs::exists(dir_ / "c.bmp"));
+}
+
+// A write cut short (a file size limit, a full disk) is an error that says why and leaves no
+// partial picture behind to be taken for a whole one; a device under the name stays.
+TEST_F(BitmapFileTest, AWriteCutShortLeavesNoFile) {
+    QImage big(200, 200, QImage::Format_RGB32);  // 120 kB in the file
+    big.fill(Qt::white);
+    const int bitmap = ui_detail::StoreBitmap(big);
+    const fs::path cut = dir_ / "cut.bmp";
+    const fs::path full = dir_ / "full.bmp";
+    fs::create_symlink("/dev/full", full);
+    {
+        FileSizeLimit limit(1000);
+        EXPECT_LT(SaveBitmapToFile(cut.c_str(), bitmap), 0);
+        EXPECT_EQ(errno, EFBIG);
+    }
+    EXPECT_FALSE(fs::exists(cut));
+    EXPECT_LT(SaveBitmapToFile(full.c_str(), bitmap), 0);
+    EXPECT_EQ(errno, ENOSPC);
+    EXPECT_TRUE(fs::is_symlink(full) && fs::is_character_file("/dev/full"));
+    ASSERT_EQ(DiscardBitmap(bitmap), 0);
 }
 
 }  // namespace
