@@ -22,6 +22,8 @@ constexpr ErrorText kTexts[] = {
     {kWordRptPathNotFound, "The folder does not exist."},
     {kWordRptAccessDenied, "Access is denied."},
     {kWordRptDiskFull, "There is not enough space on the disk."},
+    {kWordRptNameTooLong, "The file name or path is too long."},
+    {kWordRptFileTooLarge, "The file is larger than this system allows."},
     {kWordRptWriteFault, "The document could not be written."},
     {kWordRptServerFailed, "The report application could not be started."},
 };

@@ -165,18 +165,45 @@ int ErrnoCode(int err) {
         case ENOSPC:
         case EDQUOT:
             return kWordRptDiskFull;
+        case ENAMETOOLONG:
+            return kWordRptNameTooLong;
+        case EFBIG:
+            return kWordRptFileTooLarge;
         default:
             return kWordRptWriteFault;
     }
 }
 
-// Writes the bytes to a new file beside `path` and renames it over `path`: a file already
-// there stays whole until the new one is complete.
+// 0 or an errno value.
+int WriteAll(int fd, const std::vector<unsigned char>& bytes) {
+    std::size_t done = 0;
+    while (done < bytes.size()) {
+        const ssize_t n = write(fd, bytes.data() + done, bytes.size() - done);
+        if (n < 0 && errno != EINTR) return errno;
+        if (n == 0) return EIO;
+        if (n > 0) done += static_cast<std::size_t>(n);
+    }
+    return 0;
+}
+
+// Puts the rename itself on disk. A folder that cannot be opened, or a file system that does
+// not sync folders, leaves it to the system.
+int SyncFolder(const std::filesystem::path& dir) {
+    const int fd = open(dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) return 0;
+    const int err = fsync(fd) != 0 && errno != EINVAL ? errno : 0;
+    close(fd);
+    return err;
+}
+
+// Writes the bytes to a new file beside `path`, on disk, and renames it over `path`: a file
+// already there stays whole until the new one is complete.
 int ReplaceFile(const std::string& path, const std::vector<unsigned char>& bytes) {
     const std::filesystem::path target(path);
     if (!target.has_filename()) return kWordRptBadArgument;
     const std::filesystem::path dir = target.has_parent_path() ? target.parent_path() : ".";
-    std::string temp = (dir / ("." + target.filename().string() + ".XXXXXX")).string();
+    // Short: the document's own name may be as long as the file system allows.
+    std::string temp = (dir / ".wordrpt-XXXXXX").string();
     const int fd = mkstemp(temp.data());
     if (fd < 0) return ErrnoCode(errno);
     struct stat old {};
@@ -188,20 +215,17 @@ int ReplaceFile(const std::string& path, const std::vector<unsigned char>& bytes
         umask(mask);
         mode = 0666 & ~mask;
     }
-    int err = 0;
-    std::size_t done = 0;
-    while (done < bytes.size() && err == 0) {
-        const ssize_t n = write(fd, bytes.data() + done, bytes.size() - done);
-        if (n < 0 && errno != EINTR) err = errno;
-        if (n > 0) done += static_cast<std::size_t>(n);
-    }
+    int err = WriteAll(fd, bytes);
     if (err == 0 && fchmod(fd, mode) != 0) err = errno;
+    if (err == 0 && fsync(fd) != 0) err = errno;
     if (close(fd) != 0 && err == 0) err = errno;
     if (err == 0 && rename(temp.c_str(), path.c_str()) != 0) err = errno;
     if (err != 0) {
         unlink(temp.c_str());
         return ErrnoCode(err);
     }
+    // The new document is in place, but may not survive a crash: told all the same.
+    if (const int synced = SyncFolder(dir); synced != 0) return ErrnoCode(synced);
     return 0;
 }
 

@@ -66,8 +66,9 @@ int WordRpt_InsertImageInCell(CAObjHandle table, const char* pictureFile, CAObjH
 int WordRpt_CellAlignVertical(CAObjHandle table, int alignment);
 int WordRpt_GoToLineAfterTable(CAObjHandle table);
 
-// Writes the document beside `path` and renames it over `path`, so a file already there is
-// replaced only by a complete document.
+// Writes the document beside `path`, on disk, and renames it over `path`, so a file already
+// there is replaced only by a complete document; after a failure it stays as it was, with
+// nothing left beside it.
 int WordRpt_DocumentSaveAs(CAObjHandle document, const char* path);
 
 // The text of an error code into a buffer of `size` characters.

@@ -9,6 +9,7 @@
 
 #include "platform/wordrpt/automation_errors.h"
 #include "platform/wordrpt/wordrpt_testing.h"
+#include "tests/platform/toolbox/file_limits.h"
 #include "tests/platform/wordrpt/docx_reader.h"
 
 namespace fs = std::filesystem;
@@ -283,6 +284,11 @@ TEST_F(WordRptTest, SaveReplacesWholeOrNotAtAll) {
     std::ofstream(path) << "old report";
     fs::permissions(path, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
     WordRpt_AppendLine(doc_, "new");
+    {
+        FileSizeLimit limit(1024);  // the write cut short, as on a full disk
+        EXPECT_EQ(WordRpt_DocumentSaveAs(doc_, path.c_str()), kWordRptFileTooLarge);
+    }
+    EXPECT_FALSE(ReadDocx(path).ok) << "the old file kept";
     ASSERT_EQ(WordRpt_DocumentSaveAs(doc_, path.c_str()), 0);
     EXPECT_NE(ReadDocx(path).parts["word/document.xml"].find("new"), std::string::npos);
     EXPECT_EQ(fs::status(path).permissions() & fs::perms::all,
@@ -293,12 +299,14 @@ TEST_F(WordRptTest, SaveReplacesWholeOrNotAtAll) {
     EXPECT_EQ(WordRpt_DocumentSaveAs(doc_, Path("taken.doc").c_str()), kWordRptAccessDenied);
     EXPECT_TRUE(fs::exists(Path("taken.doc/inside")));
     EXPECT_EQ(WordRpt_DocumentSaveAs(doc_, Path("missing/r.doc").c_str()), kWordRptPathNotFound);
+    EXPECT_EQ(WordRpt_DocumentSaveAs(doc_, Path(std::string(251, 'n') + ".doc").c_str()), 0)
+        << "a name as long as the file system allows";
     int entries = 0;
     for (const auto& e : fs::directory_iterator(dir_)) entries += e.path().filename().string()[0] == '.';
     EXPECT_EQ(entries, 0) << "no half-written file left behind";
 
     // Only successful saves are shown; an invisible application shows none.
-    EXPECT_EQ(wordrpt_testing::TakeViewerRequests().size(), 1u);
+    EXPECT_EQ(wordrpt_testing::TakeViewerRequests().size(), 2u);
     CAObjHandle quiet = 0;
     CAObjHandle doc = 0;
     ASSERT_EQ(WordRpt_ApplicationNew(0, &quiet), 0);
