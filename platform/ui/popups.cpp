@@ -5,10 +5,12 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <algorithm>
 #include <cstdlib>
 #include <cstring>
+#include <utility>
 
 #include "platform/ui/call_log.h"
 #include "platform/ui/popup_script.h"
@@ -35,7 +37,7 @@ bool NobodyToAsk() {
 // The next scripted answer of this kind; an answer of another kind, or none, cancels.
 bool TakeAnswer(const char* kind, PopupAnswer* answer) {
     PopupScript& s = Script();
-    if (!s.scripted && !NobodyToAsk()) return false;
+    if (!s.scripted && (s.realPopups || !NobodyToAsk())) return false;
     if (!s.answers.empty() && s.answers.front().kind == kind) {
         *answer = s.answers.front();
         s.answers.pop_front();
@@ -61,6 +63,68 @@ QString Filters(const char* typeList) {
     filters << "All files (*)";
     return filters.join(";;");
 }
+
+// The extension that a restricted type list of one type gives ("*.doc" -> ".doc"), else none.
+QString RestrictedExtension(const char* typeList, int restrictExtension) {
+    const QString list = QString::fromUtf8(typeList ? typeList : "");
+    if (!restrictExtension || !list.startsWith("*.") || list.contains(';')) return {};
+    return list.mid(1);
+}
+
+QString WithExtension(const QString& name, const QString& extension) {
+    if (extension.isEmpty() || name.endsWith(extension, Qt::CaseInsensitive)) return name;
+    return name + extension;
+}
+
+// A save dialog that asks about the file that will really be written: a typed name gets its
+// extension before the dialog looks for an existing file, and a typed name is one name even
+// with quotes in it, which Qt's own dialog reads as a list of quoted names.
+class SaveDialog : public QFileDialog {
+  public:
+    SaveDialog(const QString& title, const QString& directory, const QString& filters, QString extension)
+        : QFileDialog(nullptr, title, directory, filters), extension_(std::move(extension)) {
+        if (!extension_.isEmpty()) setDefaultSuffix(extension_.mid(1));
+    }
+    // The file chosen by a name that Qt's dialog could not take as typed, else empty.
+    QString TypedFile() const { return typedFile_; }
+
+    void accept() override {
+        auto* edit = findChild<QLineEdit*>("fileNameEdit");
+        const QString typed = edit != nullptr ? edit->text() : QString();
+        if (acceptMode() != AcceptSave || typed.isEmpty() || typed == "..") return QFileDialog::accept();
+        const QString path = Resolved(typed);
+        if (QFileInfo(path).isDir()) {
+            if (typed.contains('"')) return setDirectory(path);
+            return QFileDialog::accept();  // opens the folder
+        }
+        if (!typed.contains('"')) {
+            const QString named = WithExtension(typed, extension_);
+            if (named != typed) edit->setText(named);
+            return QFileDialog::accept();
+        }
+        const QFileInfo file(WithExtension(path, extension_));
+        if (file.exists() &&
+            QMessageBox::warning(this, windowTitle(),
+                                 tr("%1 already exists.\nDo you want to replace it?").arg(file.fileName()),
+                                 QMessageBox::Yes | QMessageBox::No, QMessageBox::No) != QMessageBox::Yes) {
+            return;
+        }
+        typedFile_ = file.absoluteFilePath();
+        QDialog::accept();
+    }
+
+  private:
+    // The typed name as a path, from the dialog's folder; "~" is the home folder, as Qt reads it.
+    QString Resolved(const QString& typed) const {
+        const QDir dir = directory();
+        if ((typed == "~" || typed.startsWith("~/")) && !QFileInfo::exists(dir.filePath(typed)))
+            return QDir::homePath() + typed.mid(1);
+        return QDir::cleanPath(dir.absoluteFilePath(typed));
+    }
+
+    QString extension_;
+    QString typedFile_;
+};
 
 }  // namespace
 
@@ -101,6 +165,7 @@ int FileSelectPopupInto(const char* defaultDirectory, const char* defaultFileSpe
     path[0] = '\0';
     Script().shown.push_back({"file", title ? title : "", defaultDirectory ? defaultDirectory : ""});
     const bool save = buttonLabel == VAL_SAVE_BUTTON;
+    const QString extension = RestrictedExtension(fileTypeList, restrictExtension);
     std::string chosen;
     PopupAnswer answer;
     const bool scripted = TakeAnswer("file", &answer);
@@ -109,9 +174,9 @@ int FileSelectPopupInto(const char* defaultDirectory, const char* defaultFileSpe
         chosen = answer.path;
     } else {
         if (!EnsureApplication()) return UIE_NO_DISPLAY;
-        QFileDialog dialog(nullptr, QString::fromUtf8(title ? title : ""),
-                           QString::fromUtf8(defaultDirectory ? defaultDirectory : ""),
-                           Filters(fileTypeList));
+        SaveDialog dialog(QString::fromUtf8(title ? title : ""),
+                          QString::fromUtf8(defaultDirectory ? defaultDirectory : ""), Filters(fileTypeList),
+                          save ? extension : QString());
         dialog.setOption(QFileDialog::DontUseNativeDialog, true);
         dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
         dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
@@ -123,7 +188,8 @@ int FileSelectPopupInto(const char* defaultDirectory, const char* defaultFileSpe
                 if (allowCancel) return VAL_NO_FILE_SELECTED;
                 continue;  // cancelling is not allowed: ask again
             }
-            chosen = dialog.selectedFiles().first().toStdString();
+            const QString typedFile = dialog.TypedFile();
+            chosen = (typedFile.isEmpty() ? dialog.selectedFiles().first() : typedFile).toStdString();
         } while (chosen.empty());
         const std::string dir = QFileInfo(QString::fromStdString(chosen)).absolutePath().toStdString();
         if (restrictDirectory && defaultDirectory && *defaultDirectory &&
@@ -131,16 +197,15 @@ int FileSelectPopupInto(const char* defaultDirectory, const char* defaultFileSpe
             return VAL_NO_FILE_SELECTED;
         }
     }
-    // With the extension restricted, a name typed without it gets the one of the type list.
-    const QString list = QString::fromUtf8(fileTypeList ? fileTypeList : "");
-    if (restrictExtension && list.startsWith("*.") && !list.contains(';')) {
-        const QString ext = list.mid(1);
-        if (!QString::fromStdString(chosen).endsWith(ext, Qt::CaseInsensitive)) chosen += ext.toStdString();
-    }
+    // With the extension restricted, a name given without it gets the one of the type list; the
+    // dialog has already asked about that file, a script speaks of the name it gave.
+    const std::string named = WithExtension(QString::fromStdString(chosen), extension).toStdString();
+    const bool extended = named != chosen;
+    chosen = named;
     if (chosen.size() + 1 > pathSize) return UIE_BUFFER_TOO_SMALL;  // never a cut path
     std::memcpy(path, chosen.c_str(), chosen.size() + 1);
     RememberDirectory(chosen);
-    if (scripted) return answer.result;  // the script says what the person answered
+    if (scripted && !extended) return answer.result;  // the script says what the person answered
     return QFileInfo::exists(QString::fromStdString(chosen)) ? VAL_EXISTING_FILE_SELECTED
                                                              : VAL_NEW_FILE_SELECTED;
 }

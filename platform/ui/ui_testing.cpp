@@ -38,6 +38,10 @@ void QueueFileAnswer(int result, const std::string& path) {
     Script().answers.push_back({"file", result, path});
 }
 
+void OpenRealPopups() {
+    Script().realPopups = true;
+}
+
 int PendingPopupAnswers() {
     return static_cast<int>(Script().answers.size());
 }

@@ -31,6 +31,9 @@ void QueueConfirmAnswer(int answer);
 // `result` as FileSelectPopup returns it; `path` is what the user chose.
 void QueueFileAnswer(int result, const std::string& path);
 int PendingPopupAnswers();
+// Popups with no answer queued open as they would for a person, also without a screen, for a
+// test to drive through the widgets (until ResetLayer).
+void OpenRealPopups();
 // The popups shown so far (title and text, or title of a file dialog).
 struct ShownPopup {
     std::string kind;  // "message", "confirm", "file"

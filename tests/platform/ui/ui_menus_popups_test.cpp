@@ -1,6 +1,17 @@
 // Menus and their callbacks and check marks, file dialogs answered from a script, the
 // directory history, and the test hooks' own promises (failure injection, call recording).
+#include <unistd.h>
+
+#include <QApplication>
+#include <QDialogButtonBox>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTimer>
 #include <cstdlib>
+#include <filesystem>
+#include <fstream>
 
 #include "tests/platform/ui/ui_fixture.h"
 
@@ -147,6 +158,7 @@ TEST_F(FileDialogTest, ScriptedAnswersGiveTheirResultAndPath) {
         std::string path;
         const char* why;
     };
+    const std::string kept = dir + "/ui_popups_kept_" + std::to_string(getpid());
     const Case cases[] = {
         {1, "/no/such/dir/old.doc", "*.doc", 1, 1, "/no/such/dir/old.doc",
          "an existing file, as the script says"},
@@ -154,9 +166,11 @@ TEST_F(FileDialogTest, ScriptedAnswersGiveTheirResultAndPath) {
         {2, "/r/NEW.DOC", "*.doc", 1, 2, "/r/NEW.DOC", "an extension in other case is kept"},
         {2, "/r/new", "*.doc", 0, 2, "/r/new", "without the restriction the name stays"},
         {2, "/r/new", "*.doc;*.rtf", 1, 2, "/r/new", "several types: no extension to choose"},
+        {2, kept, "*.doc", 1, 1, kept + ".doc", "the name with its extension is an existing file"},
         {0, "/r/ignored.doc", "*.doc", 1, 0, "", "cancelled: no path"},
         {-3, "/r/ignored.doc", "*.doc", 1, -3, "", "an error passes through"},
     };
+    std::ofstream(kept + ".doc") << "kept";
     for (const Case& c : cases) {
         ui_testing::QueueFileAnswer(c.result, c.chosen);
         char path[300] = "stale";
@@ -166,8 +180,9 @@ TEST_F(FileDialogTest, ScriptedAnswersGiveTheirResultAndPath) {
             << c.why;
         EXPECT_EQ(std::string(path), c.path) << c.why;
     }
+    std::remove((kept + ".doc").c_str());
     const auto shown = ui_testing::TakeShownPopups();
-    ASSERT_EQ(shown.size(), 7u);
+    ASSERT_EQ(shown.size(), 8u);
     EXPECT_EQ(shown[0].kind, "file");
     EXPECT_EQ(shown[0].title, "Report");
     EXPECT_EQ(shown[0].text, dir) << "the default directory it opened in";
@@ -176,6 +191,72 @@ TEST_F(FileDialogTest, ScriptedAnswersGiveTheirResultAndPath) {
     EXPECT_EQ(FileSelectPopup("", "*.doc", "*.doc", "t", VAL_SAVE_BUTTON, 0, 1, 1, 0, path), 0)
         << "an answer meant for another popup cancels the dialog";
     EXPECT_EQ(ui_testing::PendingPopupAnswers(), 1);
+}
+
+// A person at the real dialog types a name and presses Save, gives `answer` to the question to
+// replace a file if one comes (its text into `asked`), and then gives up on a dialog still open.
+int AtTheDialog(const QString& name, QMessageBox::StandardButton answer, QString* asked,
+                const std::string& folder, char (&path)[4096]) {
+    bool typed = false;
+    QTimer timer;
+    QObject::connect(&timer, &QTimer::timeout, [&] {
+        // Pressed from the event loop: this timer does not fire again until its handler returns.
+        const auto press = [](QAbstractButton* b) {
+            QMetaObject::invokeMethod(b, &QAbstractButton::click, Qt::QueuedConnection);
+        };
+        QWidget* modal = QApplication::activeModalWidget();
+        if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+            *asked = box->text();
+            press(box->button(answer));
+        } else if (auto* dialog = qobject_cast<QFileDialog*>(modal); dialog && typed) {
+            dialog->reject();
+        } else if (dialog) {
+            // Typed with the focus in the name field, as a person does: the dialog then leaves
+            // the text alone when it selects a file of its list that the text names.
+            auto* edit = dialog->findChild<QLineEdit*>("fileNameEdit");
+            QApplication::setActiveWindow(dialog);
+            edit->setFocus();
+            edit->setText(name);
+            press(dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Save));
+            typed = true;
+        }
+    });
+    timer.start(10);
+    return FileSelectPopup(folder.c_str(), "*.doc", "*.doc", "Report", VAL_SAVE_BUTTON, 0, 1, 1, 0, path);
+}
+
+// The question to replace a file is asked about the file that will be written, and a typed
+// name is taken as typed, quotes and all.
+TEST_F(FileDialogTest, TheRealDialogAsksAboutTheFileReallyWritten) {
+    namespace fs = std::filesystem;
+    struct Case {
+        QString typed;
+        std::vector<std::string> existing;
+        QMessageBox::StandardButton answer;
+        int expected;
+        std::string file;  // the file the dialog is about
+    };
+    const Case cases[] = {
+        {"march", {"march.doc"}, QMessageBox::Yes, 1, "march.doc"},
+        {"march", {"march.doc"}, QMessageBox::No, 0, "march.doc"},
+        {"march.v2", {"march.v2.doc"}, QMessageBox::Yes, 1, "march.v2.doc"},
+        {"say \"hi\"", {"hi", "hi.doc"}, QMessageBox::No, 2, "say \"hi\".doc"},
+        {"\"a\" \"b\"", {"\"a\" \"b\".doc", "a.doc"}, QMessageBox::Yes, 1, "\"a\" \"b\".doc"},
+    };
+    ui_testing::OpenRealPopups();
+    const fs::path folder = fs::path(dir) / ("ui_popups_" + std::to_string(getpid()));
+    for (const Case& c : cases) {
+        fs::remove_all(folder);
+        fs::create_directories(folder);
+        for (const std::string& name : c.existing) std::ofstream(folder / name) << "user's";
+        QString asked;
+        char path[4096] = "stale";
+        EXPECT_EQ(AtTheDialog(c.typed, c.answer, &asked, folder.string(), path), c.expected) << c.file;
+        EXPECT_EQ(std::string(path), c.expected > 0 ? (folder / c.file).string() : "") << c.file;
+        EXPECT_EQ(asked.section('\n', 0, 0).toStdString(),
+                  fs::exists(folder / c.file) ? c.file + " already exists." : "");
+    }
+    fs::remove_all(folder);
 }
 
 TEST_F(FileDialogTest, HistoryIsNewestFirstWithoutRepeats) {
