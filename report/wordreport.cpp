@@ -3,9 +3,11 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <climits>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <string>
 
 #include "app/main_callbacks.h"
 #include "app/menu_callbacks.h"
@@ -20,6 +22,8 @@
 namespace {
 
 constexpr int kPathLen = 260;
+// The document's path and the snapshot's beside it: any path the file system accepts.
+constexpr int kDocumentPathLen = PATH_MAX;
 constexpr int kLineLen = 512;
 
 constexpr const char* kMakerBlock =
@@ -32,10 +36,17 @@ constexpr const char* kMakerBlock =
 constexpr const char* kHeaderPictures[] = {"kelbrant.bmp", "chart3d.bmp", "ostrel.bmp"};
 constexpr const char* kColumnHeaders[] = {"CHART", "H", "L", "C", "a*", "b*", "X", "Y", "Z", "RGB"};
 constexpr double kColumnWidths[] = {30, 20, 20, 20, 20, 20, 20, 20, 20, 30};
-// Attempts at a free snapshot name before the snapshot is left out.
-constexpr int kSnapshotNames = 100;
 
 char lastPopupDirectory[kPathLen] = "";
+
+// What one report works on; all of it goes when the report ends.
+struct Report {
+    char documentPath[kDocumentPathLen] = "";
+    char fileName[kPathLen] = "";
+    CAObjHandle application = 0;
+    CAObjHandle document = 0;
+    std::string missing;  // the pictures left out of the document and why, a line each
+};
 
 const char* GetLastPopupDirectory() {
     const int breakSetting = SetBreakOnProtectionErrors(0);
@@ -69,30 +80,61 @@ void Release(CAObjHandle& handle) {
 
 // The document path with the extension of its file name replaced by `extension`; a name
 // without one gets it appended. False when it does not fit.
-bool ReplaceExtension(const char* path, const char* extension, char out[kPathLen]) {
+bool ReplaceExtension(const char* path, const char* extension, char out[kDocumentPathLen]) {
     const char* name = std::strrchr(path, '/');
     name = name ? name + 1 : path;
     const char* dot = std::strrchr(name, '.');
     const int stem = static_cast<int>(dot != nullptr && dot != name ? dot - path : std::strlen(path));
-    return std::snprintf(out, kPathLen, "%.*s%s", stem, path, extension) < kPathLen;
+    return std::snprintf(out, kDocumentPathLen, "%.*s%s", stem, path, extension) < kDocumentPathLen;
 }
 
 // Claims a snapshot file beside the document that no file of the user's holds: the document's
-// name with ".bmp", else with "-1.bmp", "-2.bmp", ... The empty file made here is the report's
-// own, to be overwritten by the snapshot and deleted after it.
-bool ClaimSnapshotPath(const char* documentPath, char snapshotPath[kPathLen]) {
-    for (int n = 0; n < kSnapshotNames; ++n) {
-        char extension[16];
-        std::snprintf(extension, sizeof extension, n == 0 ? ".bmp" : "-%d.bmp", n);
-        if (!ReplaceExtension(documentPath, extension, snapshotPath)) return false;
+// name with ".bmp", else a short name of the report's own, which also serves a document name
+// as long as the file system allows. The empty file made here is the report's, to be
+// overwritten by the snapshot and deleted after it. 0, or an errno value and no path.
+int ClaimSnapshotPath(const char* documentPath, char snapshotPath[kDocumentPathLen]) {
+    if (ReplaceExtension(documentPath, ".bmp", snapshotPath)) {
         const int fd = open(snapshotPath, O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
         if (fd >= 0) {
             close(fd);
-            return true;
+            return 0;
         }
-        if (errno != EEXIST) return false;
+        if (errno != EEXIST && errno != ENAMETOOLONG) {
+            const int err = errno;
+            snapshotPath[0] = '\0';
+            return err;
+        }
     }
-    return false;
+    const char* slash = std::strrchr(documentPath, '/');
+    const int folder = slash ? static_cast<int>(slash - documentPath) + 1 : 0;
+    int err = ENAMETOOLONG;
+    if (std::snprintf(snapshotPath, kDocumentPathLen, "%.*s.ostrel-XXXXXX.bmp", folder, documentPath) <
+        kDocumentPathLen) {
+        const int fd = mkstemps(snapshotPath, 4);
+        if (fd >= 0) {
+            close(fd);
+            return 0;
+        }
+        err = errno;
+    }
+    snapshotPath[0] = '\0';
+    return err;
+}
+
+// Why a picture file did not go into the document, as the user can act on it; `code` is the
+// driver's answer.
+std::string WhyLeftOut(const char* path, int code) {
+    // Non-blocking: a pipe under the name must not stop the report.
+    const int fd = open(path, O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) return errno == ENOENT ? "not found" : std::strerror(errno);
+    close(fd);
+    char text[kLineLen];
+    CA_GetAutomationErrorString(code, text, kLineLen);
+    return text;
+}
+
+void NoteMissing(Report& report, const std::string& picture, const std::string& why) {
+    report.missing += "- " + picture + ": " + why + "\n";
 }
 
 void WriteRow(CAObjHandle table, int row, const RalDesignColor& entry) {
@@ -116,82 +158,101 @@ void WriteRow(CAObjHandle table, int row, const RalDesignColor& entry) {
     WordRpt_WriteToCell(table, row, 10, lineText);
 }
 
-}  // namespace
-
-void ReportCallback(int, int, void*, int) {
-    const int breakSetting = SetBreakOnLibraryErrors(0);
-    const HuePage& page = chartOrg[actualIndex];
-
-    char documentPath[kPathLen] = "";
+// The save dialog, and the file name of the path chosen. False when there is no report to make.
+bool ChooseDocument(Report& report) {
     const int chosen = FileSelectPopup(GetLastPopupDirectory(), "*.doc", "*.doc", title, VAL_SAVE_BUTTON, 0,
-                                       1, 1, 0, documentPath);
-    if (chosen <= 0) {
-        SetBreakOnLibraryErrors(breakSetting);
-        return;
+                                       1, 1, 0, report.documentPath);
+    if (chosen == UIE_BUFFER_TOO_SMALL) {
+        char message[kLineLen];
+        std::snprintf(message, sizeof message,
+                      "The report was not made: the path chosen is longer than the %d characters a "
+                      "path can have.",
+                      kDocumentPathLen - 1);
+        MessagePopup(title, message);
     }
+    if (chosen <= 0) return false;
     // An existing file chosen stays until the saved report replaces it whole.
+    SplitPath(report.documentPath, nullptr, nullptr, report.fileName);
+    return true;
+}
 
-    char fileName[kPathLen] = "";
-    SplitPath(documentPath, nullptr, nullptr, fileName);
-
-    CAObjHandle application = 0;
-    CAObjHandle document = 0;
-    CAObjHandle table = 0;
-    CAObjHandle picture = 0;
-    char lineText[kLineLen];
-    char errorText[kLineLen];
-    if (const int started = WordRpt_ApplicationNew(-1, &application); started != 0) {
+bool StartWord(Report& report) {
+    if (const int started = WordRpt_ApplicationNew(-1, &report.application); started != 0) {
+        char errorText[kLineLen];
         CA_GetAutomationErrorString(started, errorText, kLineLen);
         MessagePopup(title, errorText);
-        Release(application);
-        SetBreakOnLibraryErrors(breakSetting);
-        return;
+        return false;
     }
+    WordRpt_DocumentNew(report.application, &report.document);
+    return true;
+}
 
-    WordRpt_DocumentNew(application, &document);
+void SetUpPage(CAObjHandle document) {
     WordRpt_PageOrientation(document, 1);
     WordRpt_SetReportLineSpacing(document, 2);
     WordRpt_SetMargins(document, 0.8f, 0.8f, 1.0f, 0.6f);
+}
 
+void WriteTitle(CAObjHandle document) {
     WordRpt_SetTextAttribute(document, WRConst_Alignment, 1);
     WordRpt_SetTextAttribute(document, WRConst_FontColor, 9);
     WordRpt_SetTextAttribute(document, WRConst_FontName, "Arial Black");
     WordRpt_SetTextAttribute(document, WRConst_FontSize, 16.0);
     WordRpt_SetTextAttribute(document, WRConst_Bold, 1);
+    char lineText[kLineLen];
     std::snprintf(lineText, sizeof lineText, "Kelbrant - %s", title);
     WordRpt_AppendLine(document, lineText);
+}
 
+void WriteMakerBlock(CAObjHandle document) {
     WordRpt_SetTextAttribute(document, WRConst_Alignment, 1);
     WordRpt_SetTextAttribute(document, WRConst_FontName, "Arial Narrow");
     WordRpt_SetTextAttribute(document, WRConst_FontSize, 8.0);
     WordRpt_SetTextAttribute(document, WRConst_FontColor, 15);
     WordRpt_AppendLine(document, kMakerBlock);
     WordRpt_NewLine(document);
+}
 
-    WordRpt_AddTable(document, 1, 3, &table);
+// The three pictures from the program's folder, side by side; one that cannot be read leaves
+// its cell empty and is noted.
+void InsertHeaderPictures(Report& report) {
+    CAObjHandle table = 0;
+    CAObjHandle picture = 0;
+    WordRpt_AddTable(report.document, 1, 3, &table);
     for (int c = 1; c <= 3; ++c) WordRpt_SetColumnWidth(table, c, Inches(73.33));
     WordRpt_SelectRow(table, 1);
-    WordRpt_SetTextAttribute(document, WRConst_Alignment, 1);
+    WordRpt_SetTextAttribute(report.document, WRConst_Alignment, 1);
     for (int c = 1; c <= 3; ++c) {
         char picturePath[kPathLen] = "";
         WordRpt_GoToCell(table, 1, c);
         GetProjectDir(picturePath);
         MakePathname(picturePath, kHeaderPictures[c - 1], picturePath);
-        WordRpt_InsertImageInCell(table, picturePath, &picture);
+        if (const int inserted = WordRpt_InsertImageInCell(table, picturePath, &picture); inserted != 0) {
+            if (picturePath[0] == '\0') {
+                NoteMissing(report, kHeaderPictures[c - 1],
+                            "no path to it can be made (the program's folder unknown, or its path too long)");
+            } else {
+                NoteMissing(report, picturePath, WhyLeftOut(picturePath, inserted));
+            }
+        }
         Release(picture);
     }
     WordRpt_CellAlignVertical(table, 1);
     WordRpt_GoToLineAfterTable(table);
     Release(table);
-    WordRpt_NewLine(document);
+    WordRpt_NewLine(report.document);
+}
 
+void WriteFileAndDateLines(const Report& report, const HuePage& page) {
+    const CAObjHandle document = report.document;
     WordRpt_SetTextAttribute(document, WRConst_FontColor, 0);
     WordRpt_SetTextAttribute(document, WRConst_FontName, "Arial Narrow");
     WordRpt_SetTextAttribute(document, WRConst_FontSize, 12.0);
     WordRpt_SetTextAttribute(document, WRConst_Bold, 0);
     WordRpt_SetTextAttribute(document, WRConst_Alignment, 0);
-    std::snprintf(lineText, sizeof lineText, "FILE : %s - CHART Design (c) data for HUE = %03d", fileName,
-                  static_cast<int>(page.hue));
+    char lineText[kLineLen];
+    std::snprintf(lineText, sizeof lineText, "FILE : %s - CHART Design (c) data for HUE = %03d",
+                  report.fileName, static_cast<int>(page.hue));
     WordRpt_AppendLine(document, lineText);
     int month = 0;
     int day = 0;
@@ -201,7 +262,10 @@ void ReportCallback(int, int, void*, int) {
     WordRpt_AppendLine(document, lineText);
     WordRpt_AddBookmark(document, "operator");
     WordRpt_NewLine(document);
+}
 
+void WriteColourTable(CAObjHandle document, const HuePage& page) {
+    CAObjHandle table = 0;
     WordRpt_SetTextAttribute(document, WRConst_FontSize, 10.0);
     WordRpt_AddTable(document, 2, 10, &table);
     for (int c = 1; c <= 10; ++c) WordRpt_SetColumnWidth(table, c, Inches(kColumnWidths[c - 1]));
@@ -221,38 +285,79 @@ void ReportCallback(int, int, void*, int) {
     WordRpt_GoToLineAfterTable(table);
     WordRpt_NewLine(document);
     Release(table);
+}
 
+// The picture of the main window, through a file of the report's own beside the document. Only
+// a file written whole goes in: a failed claim or write leaves the cell empty, noted.
+void InsertSnapshot(Report& report) {
     CopyChartCallback(0, 0, EVENT_COMMIT, nullptr, 0, 0);
     int bitmap = 0;
     ClipboardGetBitmap(&bitmap, nullptr);
-    char snapshotPath[kPathLen] = "";
-    bool snapshotOurs = false;
+    char snapshotPath[kDocumentPathLen] = "";
+    const char* written = "";
+    std::string problem;
     if (bitmap != 0) {
-        snapshotOurs = ClaimSnapshotPath(documentPath, snapshotPath);
-        if (snapshotOurs) SaveBitmapToFile(snapshotPath, bitmap);
+        if (const int claimed = ClaimSnapshotPath(report.documentPath, snapshotPath); claimed != 0) {
+            problem =
+                std::string("no file can be made for it beside the document: ") + std::strerror(claimed);
+        } else if (SaveBitmapToFile(snapshotPath, bitmap) != 0) {
+            problem = std::string("its file cannot be written: ") + std::strerror(errno);
+        } else {
+            written = snapshotPath;
+        }
         DiscardBitmap(bitmap);
+    } else {
+        problem = "the clipboard gives no picture of it";
     }
-    WordRpt_SetTextAttribute(document, WRConst_Alignment, 1);
-    WordRpt_AddTable(document, 1, 1, &table);
+    CAObjHandle table = 0;
+    CAObjHandle picture = 0;
+    WordRpt_SetTextAttribute(report.document, WRConst_Alignment, 1);
+    WordRpt_AddTable(report.document, 1, 1, &table);
     WordRpt_SetColumnWidth(table, 1, Inches(220.0));
     WordRpt_GoToCell(table, 1, 1);
-    WordRpt_InsertImageInCell(table, snapshotPath, &picture);
+    const int inserted = WordRpt_InsertImageInCell(table, written, &picture);
+    if (inserted != 0 && problem.empty()) problem = WhyLeftOut(written, inserted);
+    if (!problem.empty()) NoteMissing(report, "the picture of the main window", problem);
     Release(picture);
-    if (snapshotOurs) CVI_DeleteFile(snapshotPath);
+    if (snapshotPath[0] != '\0') CVI_DeleteFile(snapshotPath);
     WordRpt_GoToLineAfterTable(table);
     Release(table);
+}
 
-    // With no application window left holding the document, a failed save must be told.
-    if (const int saved = WordRpt_DocumentSaveAs(document, documentPath); saved != 0) {
+// With no application window left holding the document, a failed save must be told, and so
+// must pictures left out of a report that looks whole.
+void Save(Report& report) {
+    const std::string path = report.documentPath;
+    std::string message;
+    if (const int saved = WordRpt_DocumentSaveAs(report.document, report.documentPath); saved != 0) {
+        char errorText[kLineLen];
         CA_GetAutomationErrorString(saved, errorText, kLineLen);
-        char message[kPathLen + kLineLen + 64];
-        std::snprintf(message, sizeof message, "The report could not be saved as\n%s\n\n%s", documentPath,
-                      errorText);
-        MessagePopup(title, message);
+        message = "The report could not be saved as\n" + path + "\n\n" + errorText;
+        if (!report.missing.empty()) message += "\n\nIt also lacked these pictures:\n" + report.missing;
+    } else if (!report.missing.empty()) {
+        message = "The report was saved as\n" + path + "\nwithout these pictures:\n" + report.missing;
     }
-    WordRpt_GoToBookmark(document, "operator");
+    if (!message.empty()) MessagePopup(title, message.c_str());
+    WordRpt_GoToBookmark(report.document, "operator");
+}
 
-    Release(document);
-    Release(application);
+}  // namespace
+
+void ReportCallback(int, int, void*, int) {
+    const int breakSetting = SetBreakOnLibraryErrors(0);
+    const HuePage& page = chartOrg[actualIndex];
+    Report report;
+    if (ChooseDocument(report) && StartWord(report)) {
+        SetUpPage(report.document);
+        WriteTitle(report.document);
+        WriteMakerBlock(report.document);
+        InsertHeaderPictures(report);
+        WriteFileAndDateLines(report, page);
+        WriteColourTable(report.document, page);
+        InsertSnapshot(report);
+        Save(report);
+    }
+    Release(report.document);
+    Release(report.application);
     SetBreakOnLibraryErrors(breakSetting);
 }

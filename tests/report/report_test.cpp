@@ -1,15 +1,23 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <QImage>
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <optional>
 #include <sstream>
 
 #include "app/menu_callbacks.h"
 #include "colour/rgb_spaces.h"
 #include "platform/ui/ui_testing.h"
+#include "platform/utility/utility.h"
+#include "platform/utility/utility_testing.h"
 #include "platform/wordrpt/automation_errors.h"
 #include "platform/wordrpt/wordrpt_testing.h"
+#include "tests/platform/toolbox/file_limits.h"
 #include "tests/platform/wordrpt/docx_reader.h"
 #include "tests/report/report_world.h"
 
@@ -18,7 +26,7 @@ namespace fs = std::filesystem;
 namespace {
 
 class ReportTest : public ::testing::Test {
-protected:
+  protected:
     static void SetUpTestSuite() {
         static char name[] = "test_report";
         static char* argv[] = {name, nullptr};
@@ -53,7 +61,8 @@ protected:
     }
     std::vector<std::string> Files() const {
         std::vector<std::string> names;
-        for (const auto& e : fs::recursive_directory_iterator(dir_)) names.push_back(e.path().filename().string());
+        for (const auto& e : fs::recursive_directory_iterator(dir_))
+            names.push_back(e.path().filename().string());
         std::sort(names.begin(), names.end());
         return names;
     }
@@ -62,7 +71,9 @@ protected:
     int live_ = 0;
 };
 
-int Pictures(pugi::xml_node n) { return static_cast<int>(n.select_nodes(".//pic:pic").size()); }
+int Pictures(pugi::xml_node n) {
+    return static_cast<int>(n.select_nodes(".//pic:pic").size());
+}
 
 pugi::xml_node Table(const pugi::xml_document& d, int i) {
     return d.child("w:document").child("w:body").select_nodes("w:tbl")[static_cast<size_t>(i)].node();
@@ -171,26 +182,110 @@ TEST_F(ReportTest, SnapshotBesideADocumentInsideADocFolder) {
     EXPECT_EQ(Files(), (std::vector<std::string>{"r.doc", "reports.doc"}));
 }
 
-// A header picture that cannot be found leaves its cell empty and the report complete.
-TEST_F(ReportTest, MissingHeaderPictureLeavesItsCellEmpty) {
-    ui_testing::StartRecording();
-    Report(2, Path("all.doc"));
-    const auto calls = ui_testing::StopRecording();
-    int seen = 0;
-    int nth = 0;
-    for (size_t i = 0; i < calls.size() && nth == 0; ++i) {
-        if (calls[i].operation == "MakePathname" && ++seen == 2) nth = static_cast<int>(i) + 1;
+// The width of the snapshot's picture, 0 when its cell is empty.
+long long SnapshotWidth(const std::string& path) {
+    const pugi::xml_document d = ReadDocx(path).Xml("word/document.xml");
+    return Table(d, 2).select_node(".//wp:extent").node().attribute("cx").as_llong();
+}
+
+// A picture that cannot be had is left out, never replaced by a partial file or a user's, and
+// the user is told which and why; the report is saved complete all the same.
+TEST_F(ReportTest, PicturesThatCannotBeHadAreLeftOutAndTold) {
+    Report(2, Path("whole.doc"));
+    const long long snapshot = SnapshotWidth(Path("whole.doc"));
+    ui_testing::TakeShownPopups();
+    char programDir[kMaxPathnameLen] = "";
+    ASSERT_EQ(GetProjectDir(programDir), 0);
+    const std::string gaps = Path("gaps");  // no kelbrant.bmp, and a chart3d.bmp that is no picture
+    fs::create_directories(gaps);
+    fs::copy_file(fs::path(programDir) / "ostrel.bmp", gaps + "/ostrel.bmp");
+    std::ofstream(gaps + "/chart3d.bmp") << "not a picture";
+    const std::string unwritten = "- the picture of the main window: its file cannot be written: ";
+    struct Case {
+        int diskKilobytes;  // a small disk holding the report, or 0
+        rlim_t sizeLimit;   // or 0; 256 kB holds a report but not the window's bitmap
+        bool headerGaps;
+        int userPictures;  // r.bmp, r-1.bmp, ... beside the report
+        std::string told;
+    };
+    const Case cases[] = {
+        {0, 0, true, 0,
+         "- " + gaps + "/kelbrant.bmp: not found\n- " + gaps +
+             "/chart3d.bmp: The picture file cannot be read.\n"},
+        {512, 0, false, 0, unwritten + std::strerror(ENOSPC) + "\n"},
+        {0, 256 * 1024, false, 0, unwritten + std::strerror(EFBIG) + "\n"},
+        {0, 0, false, 100, ""},
+    };
+    const QImage users(8, 8, QImage::Format_RGB32);
+    int k = 0;
+    for (const Case& c : cases) {
+        const fs::path folder = dir_ / std::to_string(++k);
+        fs::create_directory(folder);
+        std::optional<SmallDisk> disk;
+        if (c.diskKilobytes > 0 && !disk.emplace(folder.string(), c.diskKilobytes).ok())
+            continue;  // no tmpfs
+        for (int n = 0; n < c.userPictures; ++n)
+            users.save(QString::fromStdString(
+                (folder / (n ? "r-" + std::to_string(n) + ".bmp" : "r.bmp")).string()));
+        const std::string path = (folder / "r.doc").string();
+        utility_testing::SetProjectDir(c.headerGaps ? gaps : "");
+        {
+            std::optional<FileSizeLimit> limit;
+            if (c.sizeLimit > 0) limit.emplace(c.sizeLimit);
+            Report(2, path);
+        }
+        utility_testing::SetProjectDir("");
+        const auto shown = ui_testing::TakeShownPopups();
+        ASSERT_EQ(shown.size(), c.told.empty() ? 1u : 2u) << k;
+        if (!c.told.empty()) {
+            EXPECT_EQ(shown[1].text,
+                      "The report was saved as\n" + path + "\nwithout these pictures:\n" + c.told);
+        }
+        const pugi::xml_document d = ReadDocx(path).Xml("word/document.xml");
+        EXPECT_EQ(Pictures(Table(d, 0)), c.headerGaps ? 1 : 3) << k;
+        EXPECT_EQ(SnapshotWidth(path), c.told.find("main window") == std::string::npos ? snapshot : 0) << k;
+        EXPECT_EQ(std::distance(fs::directory_iterator(folder), {}), c.userPictures + 1) << k;
     }
-    ASSERT_GT(nth, 0);
-    ui_testing::FailNthCall(nth, -1);
-    Report(2, Path("gap.doc"));
-    const pugi::xml_document all = ReadDocx(Path("all.doc")).Xml("word/document.xml");
-    const pugi::xml_document gap = ReadDocx(Path("gap.doc")).Xml("word/document.xml");
-    EXPECT_EQ(Pictures(Table(all, 0)), 3);
-    EXPECT_EQ(Pictures(Table(gap, 0).select_node("w:tr/w:tc[2]").node()), 0);
-    EXPECT_EQ(Pictures(Table(gap, 0)), 2);
-    EXPECT_EQ(Table(gap, 1).select_nodes("w:tr").size(), Table(all, 1).select_nodes("w:tr").size());
-    EXPECT_EQ(Pictures(Table(gap, 2)), 1);
+}
+
+// Any path the file system accepts is saved; one it cannot take is told, never a silent cancel.
+TEST_F(ReportTest, LongPathsAreSavedOrTold) {
+    struct Case {
+        std::size_t folderLength;  // 0: the test's folder
+        std::string name;
+        std::string told;  // "" for a saved report
+    };
+    const Case cases[] = {
+        {600, "r.doc", ""},
+        {0, std::string(251, 'n') + ".doc", ""},
+        // Room for the document's name, none for a longer one beside it.
+        {4085, "r.doc",
+         "\n\nThe file name or path is too long.\n\nIt also lacked these pictures:\n- the picture of the "
+         "main "
+         "window: no file can be made for it beside the document: " +
+             std::string(std::strerror(ENAMETOOLONG)) + "\n"},
+        {4200, "r.doc",
+         "The report was not made: the path chosen is longer than the 4095 characters a path can have."},
+    };
+    for (const Case& c : cases) {
+        std::string folder = dir_.string();
+        while (folder.size() + 1 < c.folderLength)  // names of up to 200 characters, none empty
+            folder += "/" + std::string(std::min<std::size_t>(200, c.folderLength - folder.size() - 1), 'd');
+        const bool made = folder.size() < 4096;
+        if (made) fs::create_directories(folder);
+        if (made) std::ofstream(folder + "/r.bmp") << "user's picture";
+        const std::string path = folder + "/" + c.name;
+        Report(2, path);
+        const auto shown = ui_testing::TakeShownPopups();
+        if (c.told.empty()) {
+            EXPECT_EQ(shown.size(), 1u) << path.size();
+            EXPECT_GT(SnapshotWidth(path), 0) << path.size();
+        } else {
+            ASSERT_EQ(shown.size(), 2u) << path.size();
+            EXPECT_EQ(shown[1].text, made ? "The report could not be saved as\n" + path + c.told : c.told);
+        }
+        EXPECT_TRUE(!made || Read(folder + "/r.bmp") == "user's picture") << path.size();
+    }
 }
 
 }  // namespace
