@@ -1,22 +1,39 @@
 #include "app/settings_file.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <cerrno>
 #include <climits>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <system_error>
 
 #include "app/shell_state.h"
 #include "colour/rgb_spaces.h"
-#include "platform/toolbox/toolbox.h"
 #include "platform/ui/user_interface.h"
 #include "platform/utility/utility.h"
 #include "ui/main_panel.h"
 
 namespace {
 
+namespace fs = std::filesystem;
+
 const char* const iniFileName = "Ostrel.ini";
+const char* const kNotRegular = "not a regular file";
+
+// The program writes two lines of some twenty characters. A few KiB leave room for a file
+// edited by hand, and reading no more keeps start-up instant whatever stands in the file.
+constexpr std::size_t kReadLimit = 16 * 1024;
+
+// The file is there but could not be read: the user's file, not the defaults, is kept.
+bool leaveFileAlone = false;
 
 // The settings file's path into a buffer of kMaxPathnameLen; false when it cannot be made.
 bool IniPath(char path[]) {
@@ -25,56 +42,175 @@ bool IniPath(char path[]) {
     return path[0] != '\0';
 }
 
+void Tell(const char* format, const char* path, const char* reason) {
+    char message[kMaxPathnameLen + 256];
+    std::snprintf(message, sizeof message, format, path, reason);
+    MessagePopup(title, message);
+}
+
 // The number behind the line's first "=", read as atoi reads it but held to the int range;
-// false when the line has no "=".
+// false when the line has no "=" or no digits follow it.
 bool ValueOf(const char* line, int* value) {
     const char* equals = std::strchr(line, '=');
     if (equals == nullptr) return false;
-    const long number = std::strtol(equals + 1, nullptr, 10);
+    char* end = nullptr;
+    const long number = std::strtol(equals + 1, &end, 10);
+    if (end == equals + 1) return false;
     *value = number > INT_MAX ? INT_MAX : number < INT_MIN ? INT_MIN : static_cast<int>(number);
     return true;
 }
 
-bool WriteAll(const char* path) {
-    std::FILE* file = std::fopen(path, "w");
-    if (file == nullptr) return false;
-    bool ok = std::fprintf(file, "COLORSPACE = %d\n", colorSpace) > 0;
-    ok = ok && std::fprintf(file, "HUEINDEX = %d\n", actualIndex) > 0;
-    ok = ok && std::fflush(file) == 0 && ::fsync(::fileno(file)) == 0;
-    return std::fclose(file) == 0 && ok;
+// Up to kReadLimit bytes of the file into `text`; the reason when it is not read. Opened
+// without blocking and read only when regular, so a FIFO or a device cannot stop the start.
+const char* ReadHead(int fd, std::string* text) {
+    struct stat status {};
+    if (::fstat(fd, &status) != 0) return std::strerror(errno);
+    if (!S_ISREG(status.st_mode)) return kNotRegular;
+    text->resize(kReadLimit);
+    std::size_t size = 0;
+    while (size < kReadLimit) {
+        const ssize_t n = ::read(fd, text->data() + size, kReadLimit - size);
+        if (n == 0) break;
+        if (n < 0 && errno != EINTR) return std::strerror(errno);
+        if (n > 0) size += static_cast<std::size_t>(n);
+    }
+    text->resize(size);
+    return nullptr;
+}
+
+// Where the settings really lie: a link (or a chain of them) is followed, so that saving
+// keeps the link. A link that leads nowhere gives the file it names.
+fs::path FollowLinks(fs::path path) {
+    for (int hops = 0; hops < 40; ++hops) {
+        std::error_code error;
+        if (!fs::is_symlink(fs::symlink_status(path, error))) break;
+        const fs::path next = fs::read_symlink(path, error);
+        if (error) break;
+        path = next.is_absolute() ? next : path.parent_path() / next;
+    }
+    return path;
+}
+
+// Writes the whole text to `fd`, makes it lasting and closes it; the reason when one fails.
+const char* WriteAndClose(int fd, const std::string& text) {
+    bool ok = true;
+    for (std::size_t done = 0; ok && done < text.size();) {
+        const ssize_t n = ::write(fd, text.data() + done, text.size() - done);
+        if (n > 0)
+            done += static_cast<std::size_t>(n);
+        else
+            ok = n < 0 && errno == EINTR;
+    }
+    ok = ok && ::fsync(fd) == 0;
+    const int error = errno;
+    if (::close(fd) != 0 && ok) return std::strerror(errno);
+    return ok ? nullptr : std::strerror(error);
+}
+
+// A complete new file takes the old one's place, with its mode, so a save that fails leaves
+// the old file as it was. The reason when it fails, null when saved.
+const char* Save(const fs::path& target, const std::string& text) {
+    struct stat old {};
+    const bool exists = ::lstat(target.c_str(), &old) == 0;
+    if (!exists && errno != ENOENT) return std::strerror(errno);
+    if (exists && !S_ISREG(old.st_mode)) return kNotRegular;
+    const fs::path folder = target.has_parent_path() ? target.parent_path() : fs::path(".");
+    // A short name, so that a file name near the system's limit still leaves room for it.
+    std::string temporary = (folder / ".OstrelXXXXXX").string();
+    const int fd = ::mkstemp(temporary.data());
+    if (fd < 0) {
+        if (!exists || (errno != EACCES && errno != EPERM)) return std::strerror(errno);
+        // The folder may not be written but the file may: the file itself is written.
+        const int file = ::open(target.c_str(), O_WRONLY | O_TRUNC | O_NONBLOCK | O_CLOEXEC);
+        return file < 0 ? std::strerror(errno) : WriteAndClose(file, text);
+    }
+    // The temporary file is private; the settings get the old file's mode, or a new file's.
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    const mode_t mode = exists ? old.st_mode & 07777 : 0666 & ~mask;
+    const bool moded = ::fchmod(fd, mode) == 0;
+    const char* reason = moded ? WriteAndClose(fd, text) : std::strerror(errno);
+    if (!moded) ::close(fd);
+    if (reason == nullptr && std::rename(temporary.c_str(), target.c_str()) != 0)
+        reason = std::strerror(errno);
+    if (reason != nullptr) {
+        ::unlink(temporary.c_str());
+        return reason;
+    }
+    // The new name is made lasting. Some file systems cannot sync a folder; the file is
+    // in place all the same, so that is no failure.
+    if (const int dir = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC); dir >= 0) {
+        ::fsync(dir);
+        ::close(dir);
+    }
+    return nullptr;
 }
 
 }  // namespace
 
 void ReadIniFile() {
-    char line[256] = {};
+    leaveFileAlone = false;
     char path[kMaxPathnameLen] = "";
-    if (!IniPath(path) || FileExists(path, nullptr) == 0) return;
-    std::FILE* file = std::fopen(path, "r");
-    if (file == nullptr) return;
-    // A line longer than the buffer comes in pieces, each read as a line of its own.
-    while (!std::feof(file)) {
-        if (std::fgets(line, 255, file) == nullptr) break;
-        if (char* newline = std::strchr(line, '\n')) *newline = '\0';
+    if (!IniPath(path)) return;
+    std::string text;
+    const char* reason = nullptr;
+    if (const int fd = ::open(path, O_RDONLY | O_NONBLOCK | O_CLOEXEC); fd < 0) {
+        if (errno == ENOENT) return;
+        reason = std::strerror(errno);
+    } else {
+        reason = ReadHead(fd, &text);
+        ::close(fd);
+    }
+    if (reason != nullptr) {
+        leaveFileAlone = true;
+        Tell(
+            "The settings file %s cannot be read (%s).\n"
+            "The program starts on its defaults and leaves the file as it is.",
+            path, reason);
+        return;
+    }
+
+    // Lines are read as fgets with a limit of 255 reads them: a line longer than 254
+    // characters comes in pieces, each read as a line of its own. Later lines override
+    // earlier ones; the values are applied once, at the end.
+    std::optional<int> space, index;
+    char line[256] = {};
+    for (std::size_t at = 0; at < text.size();) {
+        const std::size_t piece = std::min<std::size_t>(254, text.size() - at);
+        const char* start = text.data() + at;
+        const auto* newline = static_cast<const char*>(std::memchr(start, '\n', piece));
+        const std::size_t length = newline != nullptr ? static_cast<std::size_t>(newline - start) : piece;
+        std::memcpy(line, start, length);
+        line[length] = '\0';
+        at += newline != nullptr ? length + 1 : length;
+        // A value that names no ring item or no page is ignored, so that the ring, the space
+        // in force and the file agree.
+        int value = 0;
         if (std::strstr(line, "COLORSPACE") != nullptr) {
-            if (!ValueOf(line, &colorSpace)) continue;
-            SetCtrlVal(mainPanel, PANEL_RGBRING, colorSpace);
-            SetRgbSpace(colorSpace);
+            if (ValueOf(line, &value) && value >= -1 && value < kRgbSpaceCount) space = value;
         } else if (std::strstr(line, "HUEINDEX") != nullptr) {
-            // Only a page that exists may be drawn; any other index leaves the page chosen.
-            int index = 0;
-            if (ValueOf(line, &index) && index >= 0 && index < nbHues) actualIndex = index;
+            if (ValueOf(line, &value) && value >= 0 && value < nbHues) index = value;
         }
     }
-    std::fclose(file);
+    if (index) actualIndex = *index;
+    if (space) {
+        colorSpace = *space;
+        SetCtrlVal(mainPanel, PANEL_RGBRING, colorSpace);
+        SetRgbSpace(colorSpace);
+    }
 }
 
 void WriteIniFile() {
     char path[kMaxPathnameLen] = "";
-    if (!IniPath(path)) return;
-    char fresh[kMaxPathnameLen + 8];
-    std::snprintf(fresh, sizeof fresh, "%s.new", path);
+    if (leaveFileAlone || !IniPath(path)) return;
     const int breakState = SetBreakOnProtectionErrors(0);
-    if (!WriteAll(fresh) || std::rename(fresh, path) != 0) std::remove(fresh);
+    char text[64];
+    std::snprintf(text, sizeof text, "COLORSPACE = %d\nHUEINDEX = %d\n", colorSpace, actualIndex);
+    if (const char* reason = Save(FollowLinks(path), text)) {
+        Tell(
+            "The settings could not be saved in %s (%s).\n"
+            "The next start will not restore this run's colour space and hue page.",
+            path, reason);
+    }
     SetBreakOnProtectionErrors(breakState);
 }

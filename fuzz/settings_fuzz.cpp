@@ -1,7 +1,7 @@
-// libFuzzer target of the settings reader: any file content reads without a fault, leaves a
-// page index that exists and a working space of the colour core, and what it reads is
-// written back and read again unchanged. The platform calls it makes are stood in for here.
-#include <unistd.h>
+// libFuzzer target of the settings reader: any file content reads without a fault and without
+// a message, leaves a page index that exists and a ring value that names a ring item, and what
+// it reads is written back and read again unchanged. The platform calls it makes are stood in
+// for here.
 
 #include <cstdint>
 #include <cstdio>
@@ -32,8 +32,9 @@ int MakePathname(const char* dir, const char* name, char path[]) {
     const int n = std::snprintf(path, kMaxPathnameLen, "%s/%s", dir, name);
     return n < kMaxPathnameLen ? 0 : -2;
 }
-int FileExists(const char* path, int*) {
-    return ::access(path, F_OK) == 0 ? 1 : 0;
+// A readable regular file is never reported, nor is a save to the fuzzer's own folder.
+int MessagePopup(const char*, const char*) {
+    std::abort();
 }
 int SetCtrlVal(int, int control, AttrValue value) {
     if (control == PANEL_RGBRING) ringValue = std::get<int>(value.value);
@@ -61,7 +62,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     ReadIniFile();
     if (actualIndex < 0 || actualIndex >= nbHues) std::abort();
     if (GetActualRgbSpace() < 0 || GetActualRgbSpace() >= kRgbSpaceCount) std::abort();
-    if (ringValue != colorSpace) std::abort();
+    if (ringValue != colorSpace || colorSpace < -1 || colorSpace >= kRgbSpaceCount) std::abort();
 
     const int space = colorSpace, index = actualIndex;
     WriteIniFile();

@@ -1,6 +1,17 @@
 // The settings file's rules, and whole runs from start-up to the exit code.
+#include <sys/fsuid.h>
+#include <sys/mount.h>
+#include <sys/stat.h>
+#include <sys/syscall.h>
+#include <unistd.h>
+
 #include <QTimer>
+#include <cerrno>
+#include <cstring>
+#include <functional>
+#include <sstream>
 #include <string>
+#include <vector>
 
 #include "app/settings_file.h"
 #include "colour/cie_conversions.h"
@@ -43,35 +54,200 @@ INSTANTIATE_TEST_SUITE_P(
         SettingsCase{"EitherOrderBlanksTextAndCR", "HUEINDEX=7 pages\r\nCOLORSPACE  =   3xyz\r\n", 3, 7, 3,
                      3},
         SettingsCase{"LowerCaseKeysSkipped", "colorspace = 4\nhueindex = 7\n", 10, 39, 10, 10},
-        SettingsCase{"NoDigitsGiveZero", "COLORSPACE = sRGB\n", 0, 39, 0, 0},
+        SettingsCase{"NoDigitsIgnored",
+                     "COLORSPACE = 4\nHUEINDEX = 7\nCOLORSPACE = sRGB\nHUEINDEX = x\nCOLORSPACE =", 4, 7, 4,
+                     4},
         SettingsCase{"LaterLineWins", "COLORSPACE = 4\nCOLORSPACE = 6\n", 6, 39, 6, 6},
         SettingsCase{"BothKeysCountAsColourSpace", "HUEINDEX = 5 COLORSPACE = 2\n", 5, 39, 5, 5},
         SettingsCase{"KeyAnywhereValueAfterFirstEquals", "= 12 #HUEINDEX = 3\n[x]\n", 10, 12, 10, 10},
         SettingsCase{"UserDefinedKeepsTheSpace", "COLORSPACE = -1\n", -1, 39, -1, 10},
-        SettingsCase{"OutOfRangeSpaceKeptButNotApplied", "COLORSPACE = 15\n", 15, 39, -1, 10},
+        SettingsCase{"OutOfRangeSpaceIgnored", "COLORSPACE = 3\nCOLORSPACE = 15\nCOLORSPACE = -2\n", 3, 39, 3,
+                     3},
         SettingsCase{"PageOutsideIgnored", "HUEINDEX = 40\nHUEINDEX = -1\nHUEINDEX = 99999999999\n", 10, 39,
                      10, 10},
         SettingsCase{"NoEqualsReadsNothing", "HUEINDEX 3\nCOLORSPACE\n= 4\n", 10, 39, 10, 10},
         SettingsCase{"LongLineReadInPieces",
                      std::string(300, 'x') + "HUEINDEX = 3\n" + std::string(9000, '=') + "\nCOLORSPACE = 2",
-                     2, 3, 2, 2}),
+                     2, 3, 2, 2},
+        // 100 MB of such lines would take half a minute if each were applied; only the head is read.
+        SettingsCase{"OnlyTheHeadOfAHugeFile",
+                     [] {
+                         std::string text;
+                         for (int i = 0; i < 100000; ++i) text += "COLORSPACE = 4\n";
+                         return text + "COLORSPACE = 6\n";
+                     }(),
+                     4, 39, 4, 4}),
     [](const auto& info) { return info.param.name; });
 
-TEST_F(Shell, WritingReplacesTheFileOnlyWhenComplete) {
-    Start();
-    colorSpace = -1;
-    actualIndex = 7;
-    WriteIniFile();
-    EXPECT_EQ(ReadSettings(), "COLORSPACE = -1\nHUEINDEX = 7\n");
-    // The new file cannot be made: the old one stays as it was.
-    std::filesystem::create_directory(dir / "Ostrel.ini.new");
-    colorSpace = 3;
-    WriteIniFile();
-    EXPECT_EQ(ReadSettings(), "COLORSPACE = -1\nHUEINDEX = 7\n");
-    utility_testing::SetProjectDir((dir / "missing").string());
-    WriteIniFile();
-    EXPECT_FALSE(std::filesystem::exists(dir / "missing"));
+namespace fs = std::filesystem;
+constexpr uid_t kNobody = 65534;
+
+// Root passes every permission check, so a part that needs an ordinary user runs with this
+// thread's file-system identity that of user 65534. (A forked child cannot run it: Qt's worker
+// threads do not survive a fork.) The raw calls change this thread alone, and root takes its
+// identity back. False when the identity cannot be taken.
+bool AsOrdinaryUser(bool needed, const std::function<void()>& part) {
+    if (!needed || ::geteuid() != 0) {
+        part();
+        return true;
+    }
+    std::vector<gid_t> groups(static_cast<std::size_t>(std::max(::getgroups(0, nullptr), 0)));
+    ::getgroups(static_cast<int>(groups.size()), groups.data());
+    ::syscall(SYS_setgroups, 0, nullptr);
+    ::setfsgid(kNobody);
+    ::setfsuid(kNobody);
+    const bool taken =
+        ::setfsuid(-1) == static_cast<int>(kNobody) && ::setfsgid(-1) == static_cast<int>(kNobody);
+    if (taken) part();
+    ::setfsuid(0);
+    ::setfsgid(0);
+    ::syscall(SYS_setgroups, groups.size(), groups.data());
+    return taken;
 }
+
+// What stands at `path` as a user sees it: its kind, mode, and content or link.
+std::string Describe(const fs::path& path) {
+    const fs::file_status status = fs::symlink_status(path);
+    std::ostringstream out;
+    out << static_cast<int>(status.type()) << ' ' << std::oct << static_cast<int>(status.permissions())
+        << ' ';
+    if (fs::is_symlink(status)) out << fs::read_symlink(path);
+    if (fs::is_regular_file(status)) out << std::ifstream(path, std::ios::binary).rdbuf();
+    return out.str();
+}
+
+void OldFile(const fs::path& file, int mode) {
+    std::ofstream(file) << "COLORSPACE = 4\nHUEINDEX = 7\n";
+    fs::permissions(file, fs::perms(mode));
+}
+
+enum Told { kNothing, kNotRead, kNotSaved };
+using Step = std::function<void(const fs::path& dir)>;
+
+struct FileCase {
+    const char* name;
+    Step before, during;  // as root before the run; in the run
+    bool asUser;
+    int started;  // colorSpace * 100 + actualIndex once started
+    Told told;
+    int error;          // the reason told; 0 for "not a regular file"
+    const char* saved;  // where the settings land, null when the file stays as it was
+    int mode;
+};
+
+void PrintTo(const FileCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+class SettingsFile : public Shell, public ::testing::WithParamInterface<FileCase> {};
+
+// A whole run that changes the space and the page, then quits.
+TEST_P(SettingsFile, NeverLostOrReplacedUnasked) {
+    const FileCase& c = GetParam();
+    const fs::path ini = dir / "Ostrel.ini";
+    if (c.before) c.before(dir);
+    if (IsSkipped()) return;
+    const mode_t mask = ::umask(022);
+    std::string beforeSave = Describe(ini);
+    const long entries = std::distance(fs::recursive_directory_iterator(dir), {});
+    ::alarm(30);  // a start that hangs fails here instead of stopping the suite
+    const bool ran = AsOrdinaryUser(c.asUser, [&] {
+        QTimer::singleShot(0, [&] {
+            EXPECT_EQ(colorSpace * 100 + actualIndex, c.started);
+            if (c.during) c.during(dir), beforeSave = Describe(ini);
+            colorSpace = -1, actualIndex = 5;
+            ui_testing::QueueConfirmAnswer(1);
+            ui_testing::ChooseMenuItem(menuBar, MENU_FILE_QUIT);
+        });
+        char name[] = "Ostrel";
+        char* argv[] = {name, nullptr};
+        EXPECT_EQ(OstrelMain(1, argv), 0);
+    });
+    ::alarm(0);
+    ::umask(mask);
+    if (!ran) GTEST_SKIP() << "no ordinary user's identity can be taken";
+    const std::string reason = c.error != 0 ? std::strerror(c.error) : "not a regular file";
+    const std::string told[] = {
+        "",
+        "The settings file " + ini.string() + " cannot be read (" + reason +
+            ").\nThe program starts on its defaults and leaves the file as it is.",
+        "The settings could not be saved in " + ini.string() + " (" + reason +
+            ").\nThe next start will not restore this run's colour space and hue page."};
+    std::string shown;
+    for (const auto& popup : ui_testing::TakeShownPopups()) {
+        if (popup.kind == "message") shown += popup.title + ": " + popup.text;
+    }
+    EXPECT_EQ(shown, c.told == kNothing ? "" : "Ostrel v1.00 Jun 03 2006: " + told[c.told]);
+    if (c.saved != nullptr) {
+        std::ifstream in(dir / c.saved, std::ios::binary);
+        EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), "COLORSPACE = -1\nHUEINDEX = 5\n");
+        EXPECT_EQ(fs::status(dir / c.saved).permissions(), fs::perms(c.mode));
+        EXPECT_EQ(fs::is_symlink(ini), ini != dir / c.saved);
+    } else {
+        EXPECT_EQ(Describe(ini), beforeSave);
+    }
+    EXPECT_EQ(std::distance(fs::recursive_directory_iterator(dir), {}), std::max(entries, 1L))
+        << "a file left";
+    ::umount2(dir.c_str(), MNT_DETACH);
+    fs::permissions(dir, fs::perms::owner_all, fs::perm_options::add);  // so that it can be removed
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, SettingsFile,
+    ::testing::Values(
+        FileCase{"NewFileUnderTheUmask", nullptr, nullptr, false, 1039, kNothing, 0, "Ostrel.ini", 0644},
+        FileCase{"ThroughALinkToItsTarget",
+                 [](const fs::path& d) {
+                     fs::create_directory(d / "real");
+                     OldFile(d / "real/settings.ini", 0640);
+                     fs::create_symlink("real/settings.ini", d / "Ostrel.ini");
+                 },
+                 nullptr, false, 407, kNothing, 0, "real/settings.ini", 0640},
+        FileCase{"InPlaceWhereOnlyTheFileIsWritable",
+                 [](const fs::path& d) {
+                     fs::permissions(d, fs::perms(0755));
+                     OldFile(d / "Ostrel.ini", 0600);
+                     ASSERT_TRUE(::geteuid() != 0 ||
+                                 ::chown((d / "Ostrel.ini").c_str(), kNobody, kNobody) == 0);
+                 },
+                 nullptr, true, 407, kNothing, 0, "Ostrel.ini", 0600},
+        FileCase{"Unreadable",
+                 [](const fs::path& d) {
+                     OldFile(d / "Ostrel.ini", 0);
+                     // The user could replace it, and must not.
+                     ASSERT_TRUE(::geteuid() != 0 || ::chown(d.c_str(), kNobody, kNobody) == 0);
+                 },
+                 nullptr, true, 1039, kNotRead, EACCES, nullptr, 0},
+        FileCase{"Fifo", [](const fs::path& d) { ASSERT_EQ(::mkfifo((d / "Ostrel.ini").c_str(), 0644), 0); },
+                 nullptr, false, 1039, kNotRead, 0, nullptr, 0},
+        FileCase{"LinkToDevZero",
+                 [](const fs::path& d) { fs::create_symlink("/dev/zero", d / "Ostrel.ini"); }, nullptr, false,
+                 1039, kNotRead, 0, nullptr, 0},
+        FileCase{"Directory", [](const fs::path& d) { fs::create_directory(d / "Ostrel.ini"); }, nullptr,
+                 false, 1039, kNotRead, 0, nullptr, 0},
+        FileCase{"DirectoryInItsPlaceAtQuit", [](const fs::path& d) { OldFile(d / "Ostrel.ini", 0644); },
+                 [](const fs::path& d) {
+                     fs::remove(d / "Ostrel.ini");
+                     fs::create_directory(d / "Ostrel.ini");
+                 },
+                 false, 407, kNotSaved, 0, nullptr, 0},
+        FileCase{"ReadOnlyFolderAndFile",
+                 [](const fs::path& d) {
+                     OldFile(d / "Ostrel.ini", 0444);
+                     fs::permissions(d, fs::perms(0555));
+                 },
+                 nullptr, true, 407, kNotSaved, EACCES, nullptr, 0},
+        FileCase{"FullDisk",
+                 [](const fs::path& d) {
+                     if (::mount("tmpfs", d.c_str(), "tmpfs", 0, "size=64k") != 0)
+                         GTEST_SKIP() << "no mount here";
+                     OldFile(d / "Ostrel.ini", 0644);
+                     std::ofstream filler(d / "filler", std::ios::binary);
+                     const std::string block(4096, 'x');
+                     for (int i = 0; i < 64 && filler; ++i) filler.write(block.data(), block.size()).flush();
+                 },
+                 nullptr, false, 407, kNotSaved, ENOSPC, nullptr, 0}),
+    [](const auto& info) { return info.param.name; });
 
 TEST_F(Shell, BuilderFailureStopsWithAMessage) {
     // The first run tells which call builds the start-up's menu bar.
