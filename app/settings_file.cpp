@@ -7,11 +7,11 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "app/shell_state.h"
 #include "colour/rgb_spaces.h"
 #include "platform/toolbox/toolbox.h"
 #include "platform/ui/user_interface.h"
 #include "platform/utility/utility.h"
+#include "shell_state/shell_state.h"
 #include "ui/main_panel.h"
 
 namespace {

@@ -5,11 +5,11 @@
 #include <fstream>
 #include <sstream>
 
-#include "app/menu_callbacks.h"
 #include "colour/rgb_spaces.h"
 #include "platform/ui/ui_testing.h"
 #include "platform/wordrpt/automation_errors.h"
 #include "platform/wordrpt/wordrpt_testing.h"
+#include "report/wordreport.h"
 #include "tests/platform/wordrpt/docx_reader.h"
 #include "tests/report/report_world.h"
 
