@@ -5,9 +5,8 @@
 
 #include "app/colour_detail.h"
 #include "app/hue_table.h"
-#include "app/main_callbacks.h"
-#include "app/shell_state.h"
 #include "platform/ui/user_interface.h"
+#include "shell_state/shell_state.h"
 #include "ui/main_panel.h"
 
 namespace {

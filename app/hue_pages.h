@@ -2,8 +2,8 @@
 
 // The hue pages: the built-in RAL Design table arranged as one 12 x 8 grid per hue number,
 // in the order in which the hues first occur; the achromatic page comes last.
-#include "app/shell_state.h"
 #include "colour/ral_design.h"
+#include "shell_state/shell_state.h"
 
 // Builds chartOrg and nbHues afresh from the built-in table.
 void BuildHueList();

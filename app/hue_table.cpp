@@ -2,10 +2,10 @@
 
 #include <cstdio>
 
-#include "app/shell_state.h"
 #include "colour/cie_conversions.h"
 #include "colour/rgb_encoding.h"
 #include "platform/ui/user_interface.h"
+#include "shell_state/shell_state.h"
 #include "ui/main_panel.h"
 
 namespace {

@@ -4,10 +4,11 @@
 #include <cstdio>
 
 #include "app/hue_table.h"
-#include "app/shell_state.h"
 #include "chart3d/chart3d.h"
 #include "colour/rgb_spaces.h"
 #include "platform/ui/user_interface.h"
+#include "report/wordreport.h"
+#include "shell_state/shell_state.h"
 #include "ui/main_panel.h"
 
 int ChangeColorSpaceCallback(int, int, int event, void*, int, int) {

@@ -2,10 +2,10 @@
 
 #include <cstdio>
 
-#include "app/shell_state.h"
 #include "chart3d/chart3d.h"
 #include "platform/ui/user_interface.h"
 #include "platform/utility/utility.h"
+#include "shell_state/shell_state.h"
 #include "ui/chart3d_panel.h"
 #include "ui/menu_bar.h"
 

@@ -1,9 +1,8 @@
 #pragma once
 
-// Callbacks of the main window's menu items: given the bar, the chosen item, the callback
-// data and the panel; no result.
+// Callbacks of the main window's menu items (File > Report is the report's): given the bar,
+// the chosen item, the callback data and the panel; no result.
 
-void ReportCallback(int menuBar, int menuItem, void* callbackData, int panel);
 void QuitProgramCallback(int menuBar, int menuItem, void* callbackData, int panel);
 void CIELabCallback(int menuBar, int menuItem, void* callbackData, int panel);
 void Chart3dCallback(int menuBar, int menuItem, void* callbackData, int panel);

@@ -15,10 +15,10 @@
 #include <string>
 #include <system_error>
 
-#include "app/shell_state.h"
 #include "colour/rgb_spaces.h"
 #include "platform/ui/user_interface.h"
 #include "platform/utility/utility.h"
+#include "shell_state/shell_state.h"
 #include "ui/main_panel.h"
 
 namespace {

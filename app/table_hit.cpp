@@ -3,9 +3,9 @@
 #include <cstdio>
 
 #include "app/colour_detail.h"
-#include "app/main_callbacks.h"
-#include "app/shell_state.h"
 #include "platform/ui/user_interface.h"
+#include "shell_state/shell_state.h"
+#include "ui/colour_table.h"
 #include "ui/main_panel.h"
 
 namespace {

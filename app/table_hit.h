@@ -6,3 +6,7 @@
 // Removes the previous mark; on a swatch that holds a colour, marks the code cell beneath it
 // and returns the colour, otherwise null. The table's geometry is read at the first call.
 const RalDesignColor* GetColorUnderMouse();
+
+// A left click on the table: the colour under the mouse becomes the selected one (none off a
+// swatch) and the detail window shows it; returns 0.
+int HitTableCallback(int panel, int control, int event, void* callbackData, int eventData1, int eventData2);

@@ -8,10 +8,10 @@
 #include <QApplication>
 #include <cstdlib>
 
-#include "app/shell_state.h"
 #include "colour/rgb_spaces.h"
 #include "colour/white_points.h"
 #include "platform/ui/user_interface.h"
+#include "shell_state/shell_state.h"
 #include "ui/chart3d_panel.h"
 
 namespace {

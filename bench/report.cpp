@@ -6,8 +6,8 @@
 #include <filesystem>
 #include <string>
 
-#include "app/menu_callbacks.h"
 #include "platform/ui/ui_testing.h"
+#include "report/wordreport.h"
 #include "tests/report/report_world.h"
 
 namespace {

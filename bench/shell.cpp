@@ -7,13 +7,14 @@
 #include <fstream>
 #include <string>
 
+#include "app/hue_navigation.h"
 #include "app/main_callbacks.h"
-#include "app/shell_state.h"
 #include "app/startup.h"
 #include "platform/ui/registry.h"
 #include "platform/ui/ui_testing.h"
 #include "platform/ui/user_interface.h"
 #include "platform/utility/utility_testing.h"
+#include "shell_state/shell_state.h"
 #include "ui/main_panel.h"
 
 namespace {

@@ -1,9 +1,9 @@
 #include <cstdio>
 
-#include "app/shell_state.h"
 #include "chart3d/chart3d.h"
 #include "chart3d/chart_state.h"
 #include "platform/ui/user_interface.h"
+#include "shell_state/shell_state.h"
 
 int ResetCallback(int, int, int event, void*, int, int) {
     if (event != EVENT_COMMIT) return 0;

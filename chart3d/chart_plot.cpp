@@ -2,13 +2,13 @@
 #include <memory>
 #include <new>
 
-#include "app/shell_state.h"
 #include "chart3d/chart3d.h"
 #include "chart3d/chart_state.h"
 #include "colour/cie_conversions.h"
 #include "colour/ral_design.h"
 #include "colour/rgb_encoding.h"
 #include "platform/ui/user_interface.h"
+#include "shell_state/shell_state.h"
 
 namespace {
 

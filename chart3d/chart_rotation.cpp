@@ -1,9 +1,9 @@
 #include <cmath>
 
-#include "app/shell_state.h"
 #include "chart3d/chart3d.h"
 #include "chart3d/chart_state.h"
 #include "platform/ui/user_interface.h"
+#include "shell_state/shell_state.h"
 
 namespace {
 

@@ -11,11 +11,11 @@
 #include <string>
 
 #include "app/settings_file.h"
-#include "app/shell_state.h"
 #include "colour/rgb_spaces.h"
 #include "platform/toolbox/toolbox.h"
 #include "platform/ui/user_interface.h"
 #include "platform/utility/utility.h"
+#include "shell_state/shell_state.h"
 
 int PANEL_RGBRING = 3;
 

@@ -1,4 +1,6 @@
 // The report of the hue page that the main window shows, written as a Word document.
+#include "report/wordreport.h"
+
 #include <fcntl.h>
 #include <unistd.h>
 
@@ -9,15 +11,13 @@
 #include <cstring>
 #include <string>
 
-#include "app/main_callbacks.h"
-#include "app/menu_callbacks.h"
-#include "app/shell_state.h"
 #include "colour/cie_conversions.h"
 #include "colour/rgb_encoding.h"
 #include "platform/toolbox/toolbox.h"
 #include "platform/ui/user_interface.h"
 #include "platform/utility/utility.h"
 #include "platform/wordrpt/wordrpt.h"
+#include "shell_state/shell_state.h"
 
 namespace {
 

@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
 # Builds Ostrel and runs it (`run`) or its tests (`test`), installing missing Debian packages first.
+# CI's modes (`test`, `asan`, `clang`, `fuzz`) treat compiler warnings as errors.
 set -euo pipefail
 here=$(cd "$(dirname "$0")/.." && pwd)
 cd "$here"
@@ -36,21 +37,38 @@ run)
     ;;
 test)
     install_packages tools/packages.txt tools/packages-test.txt
-    build build
+    build build -DOSTREL_WERROR=ON
     QT_QPA_PLATFORM=offscreen ctest --test-dir build --output-on-failure -j "$(nproc)"
     ;;
 asan)
     install_packages tools/packages.txt tools/packages-test.txt
-    build build-asan -DOSTREL_SANITIZE=ON -DOSTREL_BENCH=OFF -DCMAKE_BUILD_TYPE=Debug
+    build build-asan -DOSTREL_SANITIZE=ON -DOSTREL_BENCH=OFF -DCMAKE_BUILD_TYPE=Debug -DOSTREL_WERROR=ON
     export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
     export LSAN_OPTIONS=suppressions=$here/.ci/lsan.supp:print_suppressions=0
     export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
     QT_QPA_PLATFORM=offscreen ctest --test-dir build-asan --output-on-failure -j "$(nproc)"
     ;;
+clang)
+    # The program and its tests built by clang, whose warnings differ from gcc's.
+    install_packages tools/packages.txt tools/packages-test.txt
+    export CC=clang CXX=clang++
+    build build-clang -DOSTREL_BENCH=OFF -DOSTREL_WERROR=ON
+    QT_QPA_PLATFORM=offscreen ctest --test-dir build-clang --output-on-failure -j "$(nproc)"
+    ;;
+format-check)
+    # Fails on a source that clang-format would change. The tables and pictures written by the
+    # tools stay as the tools write them (their tests compare them byte for byte).
+    install_packages tools/packages-test.txt
+    git ls-files -z -- '*.cpp' '*.h' \
+        ':!colour/colour_matching_tables.h' ':!colour/ral_design_list.h' \
+        ':!ui/logo_picture.cpp' ':!ui/main_panel_pictures.cpp' ':!ui/cielab_pictures.cpp' \
+        ':!ui/chart3d_pictures.cpp' |
+        xargs -0 clang-format-14 --dry-run --Werror
+    ;;
 fuzz)
     # The settings reader under libFuzzer for a minute (seconds as the second argument).
     install_packages tools/packages.txt tools/packages-test.txt
-    build build
+    build build -DOSTREL_WERROR=ON
     cmake --build build --target fuzz_settings
     corpus=$(mktemp -d)
     trap 'rm -rf "$corpus"' EXIT
@@ -58,7 +76,7 @@ fuzz)
         "$corpus" "$here/fuzz/seeds")
     ;;
 *)
-    echo "usage: tools/dev.sh run|test|asan|fuzz" >&2
+    echo "usage: tools/dev.sh run|test|asan|clang|format-check|fuzz [seconds]" >&2
     exit 2
     ;;
 esac

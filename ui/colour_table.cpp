@@ -4,7 +4,6 @@
 #include <limits>
 #include <vector>
 
-#include "app/main_callbacks.h"
 #include "platform/ui/bitmaps.h"
 #include "platform/ui/user_interface.h"
 #include "ui/build_rules.h"

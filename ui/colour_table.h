@@ -11,3 +11,6 @@ int BuildColourTable(int panel, int& bitmap);
 // is a picture cell only while it takes the bitmap and then gets its own type back. The
 // bitmap is freed and `bitmap` set to 0 at the end; a failure in between leaves it held.
 int SetCellPicture(int panel, int table, int column, int row, const char* bitmapText, int& bitmap);
+
+// The callback this table calls, defined by the application.
+int HitTableCallback(int panel, int control, int event, void* callbackData, int eventData1, int eventData2);

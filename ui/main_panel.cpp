@@ -2,7 +2,6 @@
 
 #include <array>
 
-#include "app/main_callbacks.h"
 #include "platform/ui/user_interface.h"
 #include "ui/build_rules.h"
 #include "ui/colour_table.h"

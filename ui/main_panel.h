@@ -23,3 +23,14 @@ extern int PANEL_CHROMA;
 // Builds the main window hidden, with its menu bar, and returns its handle; or returns the
 // first negative result of a platform call, leaving the half-built panel in place.
 int BuildPANEL(int parentPanel);
+
+// Callbacks this window calls, defined by the application.
+int ChangeColorSpaceCallback(int panel, int control, int event, void* callbackData, int eventData1,
+                             int eventData2);
+int CopyChartCallback(int panel, int control, int event, void* callbackData, int eventData1, int eventData2);
+int ChangeBackgroundCallback(int panel, int control, int event, void* callbackData, int eventData1,
+                             int eventData2);
+int GreyHueCallback(int panel, int control, int event, void* callbackData, int eventData1, int eventData2);
+int PrevHueCallback(int panel, int control, int event, void* callbackData, int eventData1, int eventData2);
+int NextHueCallback(int panel, int control, int event, void* callbackData, int eventData1, int eventData2);
+int ChangeHueCallback(int panel, int control, int event, void* callbackData, int eventData1, int eventData2);

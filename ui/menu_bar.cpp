@@ -1,7 +1,7 @@
 #include "ui/menu_bar.h"
 
-#include "app/menu_callbacks.h"
 #include "platform/ui/user_interface.h"
+#include "report/wordreport.h"
 
 int MENU_FILE = 0;
 int MENU_FILE_REPORT = 0;

@@ -18,3 +18,10 @@ extern int MENU_HELP_CONTENTS;
 // Builds a new bar on the panel and returns its handle, or the first negative result of a
 // platform call; what was built up to that call stays on the panel.
 int BuildMENU(int panel);
+
+// Callbacks these items call, defined by the application; File > Report calls the report's.
+void QuitProgramCallback(int menuBar, int menuItem, void* callbackData, int panel);
+void CIELabCallback(int menuBar, int menuItem, void* callbackData, int panel);
+void Chart3dCallback(int menuBar, int menuItem, void* callbackData, int panel);
+void AboutCallback(int menuBar, int menuItem, void* callbackData, int panel);
+void HelpCallback(int menuBar, int menuItem, void* callbackData, int panel);

@@ -1,1 +1,1 @@
-target_link_libraries(bench_${name} PRIVATE ostrel_report ostrel_windows ostrel_app ostrel_ui)
+target_link_libraries(bench_${name} PRIVATE ostrel_report ostrel_app ostrel_ui)

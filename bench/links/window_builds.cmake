@@ -1,1 +1,1 @@
-target_link_libraries(bench_${name} PRIVATE ostrel_windows ostrel_chart3d ostrel_app ostrel_ui)
+target_link_libraries(bench_${name} PRIVATE ostrel_windows ostrel_app ostrel_ui)

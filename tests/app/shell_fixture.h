@@ -10,12 +10,12 @@
 #include <iterator>
 #include <string>
 
-#include "app/shell_state.h"
 #include "app/startup.h"
 #include "colour/rgb_spaces.h"
 #include "platform/ui/ui_testing.h"
 #include "platform/ui/user_interface.h"
 #include "platform/utility/utility_testing.h"
+#include "shell_state/shell_state.h"
 
 class Shell : public ::testing::Test {
   protected:

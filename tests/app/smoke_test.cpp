@@ -89,10 +89,15 @@ TEST_F(Smoke, RealExecutableUnderXvfb) {
             ::_exit(127);
         }
         ::close(fds[1]);
-        char number[16] = {};
+        // The server writes the number and then a newline, and dies when the pipe is closed
+        // in between: read up to the newline.
+        std::string number;
+        char c = 0;
         pollfd ready{fds[0], POLLIN, 0};
-        if (::poll(&ready, 1, 20000) == 1 && ::read(fds[0], number, sizeof number - 1) > 0) {
-            display = ":" + std::to_string(std::atoi(number));
+        while (number.size() < 16 && ::poll(&ready, 1, 20000) == 1 && ::read(fds[0], &c, 1) == 1 && c != '\n')
+            number += c;
+        if (c == '\n' && !number.empty()) {
+            display = ":" + number;
         } else {
             ::kill(server, SIGKILL), ::waitpid(server, nullptr, 0);
             server = 0;

@@ -6,13 +6,13 @@
 
 #include <cstdio>
 
-#include "app/shell_state.h"
 #include "chart3d/chart3d.h"
 #include "chart3d/chart_state.h"
 #include "colour/rgb_spaces.h"
 #include "colour/white_points.h"
 #include "platform/ui/ui_testing.h"
 #include "platform/ui/user_interface.h"
+#include "shell_state/shell_state.h"
 #include "tests/ui/call_log_helpers.h"
 #include "ui/chart3d_panel.h"
 

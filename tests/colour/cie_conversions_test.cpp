@@ -8,7 +8,6 @@
 namespace {
 
 constexpr ColorTriple kD65Deg10{94.811f, 100.0f, 107.33f};
-constexpr ColorTriple kD65Deg2{95.047f, 100.0f, 108.883f};
 
 void ExpectBitEqual(ColorTriple actual, ColorTriple expected) {
     EXPECT_EQ(actual.c1, expected.c1);

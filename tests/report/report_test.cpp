@@ -10,13 +10,13 @@
 #include <optional>
 #include <sstream>
 
-#include "app/menu_callbacks.h"
 #include "colour/rgb_spaces.h"
 #include "platform/ui/ui_testing.h"
 #include "platform/utility/utility.h"
 #include "platform/utility/utility_testing.h"
 #include "platform/wordrpt/automation_errors.h"
 #include "platform/wordrpt/wordrpt_testing.h"
+#include "report/wordreport.h"
 #include "tests/platform/toolbox/file_limits.h"
 #include "tests/platform/wordrpt/docx_reader.h"
 #include "tests/report/report_world.h"

@@ -7,9 +7,9 @@
 
 #include "app/hue_pages.h"
 #include "app/hue_table.h"
-#include "app/shell_state.h"
 #include "colour/white_points.h"
 #include "platform/ui/user_interface.h"
+#include "shell_state/shell_state.h"
 #include "ui/main_panel.h"
 
 inline bool StartReportWorld(char* argv[]) {

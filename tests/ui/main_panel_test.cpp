@@ -10,12 +10,12 @@
 #include <string>
 #include <variant>
 
-#include "app/main_callbacks.h"
 #include "platform/ui/bitmaps.h"
 #include "platform/ui/registry.h"
 #include "platform/ui/ui_testing.h"
 #include "platform/ui/user_interface.h"
 #include "tests/ui/call_log_helpers.h"
+#include "ui/colour_table.h"
 #include "ui/menu_bar.h"
 
 namespace {

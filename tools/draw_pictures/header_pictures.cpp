@@ -7,12 +7,12 @@
 #include <cstdlib>
 #include <string>
 
-#include "app/shell_state.h"
 #include "chart3d/chart3d.h"
 #include "colour/rgb_spaces.h"
 #include "colour/white_points.h"
 #include "platform/toolbox/toolbox.h"
 #include "platform/ui/user_interface.h"
+#include "shell_state/shell_state.h"
 #include "tools/draw_pictures/pictures.h"
 #include "ui/chart3d_panel.h"
 

@@ -1,4 +1,4 @@
-#include "app/shell_state.h"
+#include "shell_state/shell_state.h"
 
 int chart3dPanel = 0;
 ColorTriple whiteRef{0.0f, 0.0f, 0.0f};
