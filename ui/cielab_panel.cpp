@@ -188,6 +188,17 @@ int BuildCaption(int panel) {
     return SetCtrlAttributesAroundDefault(panel, CIELAB_TEXTMSG, before, after);
 }
 
+int SetOrders(int panel) {
+    // The graph is rear-most, so the maker's mark inside it and the x and y labels that reach
+    // into it are drawn in front.
+    const std::array<int, 18> frontToBack{
+        CIELAB_NAME, CIELAB_KELBRANT, CIELAB_C,      CIELAB_L2,       CIELAB_H,    CIELAB_b,
+        CIELAB_a,    CIELAB_L,        CIELAB_y,      CIELAB_x,        CIELAB_Z,    CIELAB_Y,
+        CIELAB_X,    CIELAB_TEXTMSG,  CIELAB_LSLIDE, CIELAB_COLORNUM, CIELAB_LOGO, CIELAB_GRAPH};
+    const std::array<int, 2> firstTabStops{CIELAB_COLORNUM, CIELAB_NAME};
+    return SetCtrlOrders(panel, frontToBack, firstTabStops);
+}
+
 int BuildControls(int panel, int& bitmap) {
     if (const int r = BuildColourSwatch(panel); r < 0) return r;
     if (const int r = BuildCodeField(panel); r < 0) return r;
@@ -199,43 +210,19 @@ int BuildControls(int panel, int& bitmap) {
     if (const int r = BuildLightnessSlide(panel); r < 0) return r;
     if (const int r = BuildValueFields(panel); r < 0) return r;
     if (const int r = BuildCaption(panel); r < 0) return r;
-    return BuildPicture(panel, CIELAB_KELBRANT, "KELBRANT", nullptr, {8, 229, 30, 30, -16, 221},
-                        kKelbrantBitmapText, bitmap);
-}
-
-int SetOrders(int panel) {
-    // The graph is rear-most, so the maker's mark inside it and the x and y labels that reach
-    // into it are drawn in front.
-    const std::array<int, 18> frontToBack{
-        CIELAB_NAME, CIELAB_KELBRANT, CIELAB_C,      CIELAB_L2,       CIELAB_H,    CIELAB_b,
-        CIELAB_a,    CIELAB_L,        CIELAB_y,      CIELAB_x,        CIELAB_Z,    CIELAB_Y,
-        CIELAB_X,    CIELAB_TEXTMSG,  CIELAB_LSLIDE, CIELAB_COLORNUM, CIELAB_LOGO, CIELAB_GRAPH};
-    for (int i = 0; i < static_cast<int>(frontToBack.size()); ++i) {
-        if (const int r = SetCtrlAttribute(panel, frontToBack[i], 610, i); r < 0) return r;
-    }
-    if (const int r = SetCtrlAttribute(panel, CIELAB_COLORNUM, 612, 0); r < 0) return r;
-    return SetCtrlAttribute(panel, CIELAB_NAME, 612, 1);
-}
-
-int BuildSteps(int parentPanel, int& bitmap) {
-    const Setting childFrame[] = {{576, kFaceColour}, {577, 5}, {578, 1}};
-    const Setting rest[] = {{580, 0}, {599, 0}, {600, 0}, {619, 0}, {621, 0}};
-    const Setting topLevelOnly[] = {{615, 1}};
-    const int panel =
-        NewWindowPanel(parentPanel, "CIELAB", kDesign, kFaceColour, childFrame, rest, topLevelOnly);
-    if (panel < 0) return panel;
-
-    if (const int r = BuildControls(panel, bitmap); r < 0) return r;
-    if (const int r = SetOrders(panel); r < 0) return r;
-
-    if (const int r = FitWindowToScreen(panel, kDesign); r < 0) return r;
-    return panel;
+    if (const int r = BuildPicture(panel, CIELAB_KELBRANT, "KELBRANT", nullptr, {8, 229, 30, 30, -16, 221},
+                                   kKelbrantBitmapText, bitmap);
+        r < 0)
+        return r;
+    return SetOrders(panel);
 }
 
 }  // namespace
 
 int BuildCIELAB(int hParent) {
-    int bitmap = 0;
-    const int result = BuildSteps(hParent, bitmap);
-    return ExitBuild(result, bitmap);
+    const Setting childFrame[] = {{576, kFaceColour}, {577, 5}, {578, 1}};
+    const Setting rest[] = {{580, 0}, {599, 0}, {600, 0}, {619, 0}, {621, 0}};
+    const Setting topLevelOnly[] = {{615, 1}};
+    return BuildWindow(hParent, {"CIELAB", kDesign, kFaceColour, childFrame, rest, topLevelOnly},
+                       BuildControls);
 }
