@@ -33,8 +33,8 @@ constexpr PanelGeometry kDesign{223, 443, 344, 417};
 constexpr int kFaceColour = 0xECE9D8;
 constexpr int kWhite = 0xFFFFFF;
 constexpr int kTransparent = 0x1000000;
-// What every floating-point control of the program carries at 734.
-constexpr int kFloatSetting734 = 0xFFF0;
+// What every floating-point control of the program carries at 734 (integer ones carry 64).
+constexpr int kFloatingPointMark = 0xFFF0;
 
 constexpr int kNumeric = 100;
 constexpr int kSlide = 110;
@@ -78,7 +78,7 @@ int BuildLightnessSlide(int panel) {
                               {730, 100.0},
                               {731, 0.0},
                               {733, 1.0},
-                              {734, kFloatSetting734},
+                              {734, kFloatingPointMark},
                               {732, 30.0}};
     const Setting after[] = {{737, 0},        {972, 75},  {973, 19},  {974, 0},   {980, 0x000000},
                              {985, 0xE0E0E0}, {540, 9},   {533, 139}, {671, 262}, {670, 91},
@@ -153,7 +153,7 @@ int BuildValueField(int panel, const ValueField& f) {
     if (const int r = SetCtrlAttributes(panel, field, look); r < 0) return r;
     if (const int r = SetCtrlAttribute(panel, field, 730, *_GetDoubleInf()); r < 0) return r;
     const double minimum = f.signedValue ? -*_GetDoubleInf() : 0.0;
-    const Setting before[] = {{731, minimum}, {733, 1.0}, {734, kFloatSetting734}, {735, 3}, {732, 0.0}};
+    const Setting before[] = {{731, minimum}, {733, 1.0}, {734, kFloatingPointMark}, {735, 3}, {732, 0.0}};
     const Setting after[] = {{737, 0}, {533, 52}, {671, f.labelTop}, {670, f.labelLeft}, {649, 1}, {700, 16}};
     return SetCtrlAttributesAroundDefault(panel, field, before, after);
 }

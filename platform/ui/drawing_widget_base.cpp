@@ -1,4 +1,4 @@
-#include "platform/ui/drawing_widget.h"
+#include "platform/ui/drawing_widget_base.h"
 
 #include "platform/ui/ui_state.h"
 
