@@ -19,7 +19,6 @@ constexpr int kPanelLeft = 531;
 constexpr int kPanelTop = 532;
 constexpr int kPanelWidth = 533;
 constexpr int kPanelHeight = 540;
-constexpr int kBitmapTextFormat102 = 102;
 constexpr int kPicture = 480;
 constexpr int kFaceColour = 0xECE9D8;
 
@@ -37,6 +36,48 @@ int Scaled(int design, float factor) {
     if (product <= static_cast<double>(std::numeric_limits<int>::min()))
         return std::numeric_limits<int>::min();
     return static_cast<int>(product);
+}
+
+int NewWindowPanel(int parentPanel, const WindowOpening& opening) {
+    const PanelGeometry& design = opening.design;
+    const int panel =
+        NewPanel(parentPanel, "Kelbrant Ostrel", design.top, design.left, design.height, design.width);
+    if (panel < 0) return panel;
+    const bool child = parentPanel != 0;
+    if (const int r = SetPanelAttribute(panel, 501, opening.constantName); r < 0) return r;
+    if (const int r = SetPanelAttribute(panel, 513, 0); r < 0) return r;
+    if (child) {
+        if (const int r = SetPanelAttribute(panel, 550, opening.faceColour); r < 0) return r;
+    }
+    const Setting colours[] = {{552, opening.faceColour}, {570, 0xFFFFFF}};
+    if (const int r = SetPanelAttributes(panel, colours); r < 0) return r;
+    if (child) {
+        if (const int r = SetPanelAttributes(panel, opening.childFrame); r < 0) return r;
+    }
+    if (const int r = SetPanelAttributes(panel, opening.rest); r < 0) return r;
+    if (!child) {
+        if (const int r = SetPanelAttributes(panel, opening.topLevelOnly); r < 0) return r;
+    }
+    return panel;
+}
+
+int FitWindowToScreen(int panel, PanelGeometry design) {
+    const Setting beforeScaling[] = {{617, 0}, {618, 1}};
+    if (const int r = SetPanelAttributes(panel, beforeScaling); r < 0) return r;
+    if (const int r = AdjustPanelToScreen(panel, design); r < 0) return r;
+    return SetPanelAttribute(panel, 618, 0);
+}
+
+int BuildWindowSteps(int parentPanel, const WindowOpening& opening, int (*buildControls)(int, int&),
+                     int (*afterFit)(int), int& bitmap) {
+    const int panel = NewWindowPanel(parentPanel, opening);
+    if (panel < 0) return panel;
+    if (const int r = buildControls(panel, bitmap); r < 0) return r;
+    if (const int r = FitWindowToScreen(panel, opening.design); r < 0) return r;
+    if (afterFit != nullptr) {
+        if (const int r = afterFit(panel); r < 0) return r;
+    }
+    return panel;
 }
 
 }  // namespace
@@ -61,7 +102,7 @@ int NewCtrlInto(int& global, int panel, int style, const char* label, int top, i
 }
 
 int LoadPicture(int panel, int control, const char* bitmapText, int& bitmap) {
-    if (const int r = GetUserBitmapFromText(bitmapText, kBitmapTextFormat102, &bitmap); r < 0) return r;
+    if (const int r = GetUserBitmapFromText(bitmapText, kBitmapTextFormat, &bitmap); r < 0) return r;
     if (bitmap == 0) return 0;
     if (const int r = SetCtrlBitmap(panel, control, 0, bitmap); r < 0) return r;
     if (const int r = DiscardBitmap(bitmap); r < 0) return r;
@@ -69,13 +110,18 @@ int LoadPicture(int panel, int control, const char* bitmapText, int& bitmap) {
     return 0;
 }
 
+int NewNamedCtrl(int panel, int& global, int style, const char* label, int top, int left, const char* name,
+                 CtrlCallbackPtr callback) {
+    if (const int r = NewCtrlInto(global, panel, style, label, top, left); r < 0) return r;
+    if (const int r = SetCtrlAttribute(panel, global, 501, name); r < 0) return r;
+    if (callback == nullptr) return 0;
+    return SetCtrlAttribute(panel, global, 513, callback);
+}
+
 int BuildPicture(int panel, int& global, const char* name, CtrlCallbackPtr callback, PictureLayout at,
                  const char* bitmapText, int& bitmap) {
-    if (const int r = NewCtrlInto(global, panel, kPicture, "", at.top, at.left); r < 0) return r;
-    if (const int r = SetCtrlAttribute(panel, global, 501, name); r < 0) return r;
-    if (callback != nullptr) {
-        if (const int r = SetCtrlAttribute(panel, global, 513, callback); r < 0) return r;
-    }
+    if (const int r = NewNamedCtrl(panel, global, kPicture, "", at.top, at.left, name, callback); r < 0)
+        return r;
     const Setting settings[] = {{1020, 0},        {550, kFaceColour}, {620, 0},           {672, 9},
                                 {673, 15},        {674, 0xFFFFFF},    {1290, 0},          {1292, 0},
                                 {540, at.height}, {533, at.width},    {671, at.labelTop}, {670, at.labelLeft},
@@ -91,38 +137,21 @@ int SetCtrlAttributesAroundDefault(int panel, int control, std::span<const Setti
     return SetCtrlAttributes(panel, control, after);
 }
 
-int NewWindowPanel(int parentPanel, const char* constantName, PanelGeometry design, int faceColour,
-                   std::span<const Setting> childFrame, std::span<const Setting> rest,
-                   std::span<const Setting> topLevelOnly) {
-    const int panel =
-        NewPanel(parentPanel, "Kelbrant Ostrel", design.top, design.left, design.height, design.width);
-    if (panel < 0) return panel;
-    const bool child = parentPanel != 0;
-    if (const int r = SetPanelAttribute(panel, 501, constantName); r < 0) return r;
-    if (const int r = SetPanelAttribute(panel, 513, 0); r < 0) return r;
-    if (child) {
-        if (const int r = SetPanelAttribute(panel, 550, faceColour); r < 0) return r;
+int SetCtrlOrders(int panel, std::span<const int> frontToBack, std::span<const int> firstTabStops) {
+    for (int i = 0; i < static_cast<int>(frontToBack.size()); ++i) {
+        if (const int r = SetCtrlAttribute(panel, frontToBack[i], 610, i); r < 0) return r;
     }
-    const Setting colours[] = {{552, faceColour}, {570, 0xFFFFFF}};
-    if (const int r = SetPanelAttributes(panel, colours); r < 0) return r;
-    if (child) {
-        if (const int r = SetPanelAttributes(panel, childFrame); r < 0) return r;
+    for (int i = 0; i < static_cast<int>(firstTabStops.size()); ++i) {
+        if (const int r = SetCtrlAttribute(panel, firstTabStops[i], 612, i); r < 0) return r;
     }
-    if (const int r = SetPanelAttributes(panel, rest); r < 0) return r;
-    if (!child) {
-        if (const int r = SetPanelAttributes(panel, topLevelOnly); r < 0) return r;
-    }
-    return panel;
+    return 0;
 }
 
-int FitWindowToScreen(int panel, PanelGeometry design) {
-    const Setting beforeScaling[] = {{617, 0}, {618, 1}};
-    if (const int r = SetPanelAttributes(panel, beforeScaling); r < 0) return r;
-    if (const int r = AdjustPanelToScreen(panel, design); r < 0) return r;
-    return SetPanelAttribute(panel, 618, 0);
-}
-
-int ExitBuild(int result, int bitmap) {
+int BuildWindow(int parentPanel, const WindowOpening& opening, int (*buildControls)(int panel, int& bitmap),
+                int (*afterFit)(int panel)) {
+    int bitmap = 0;
+    const int result = BuildWindowSteps(parentPanel, opening, buildControls, afterFit, bitmap);
+    // The one error exit: the result of freeing the bitmap does not matter.
     if (result < 0 && bitmap != 0) DiscardBitmap(bitmap);
     return result;
 }

@@ -32,6 +32,11 @@ int SetCtrlAttributesAroundDefault(int panel, int control, std::span<const Setti
 // Creates a control and stores its ID (or the negative code) in `global` before returning it.
 int NewCtrlInto(int& global, int panel, int style, const char* label, int top, int left);
 
+// A control created into `global`, given its constant name (501) and bound to `callback` (513)
+// when there is one; returns 0 or the first negative result.
+int NewNamedCtrl(int panel, int& global, int style, const char* label, int top, int left, const char* name,
+                 CtrlCallbackPtr callback);
+
 // Gives a picture control the image of a bitmap text. `bitmap` is the builder's one bitmap
 // handle: it holds the bitmap from its making until it is discarded, so that the builder's
 // error exit can free it when a call in between fails. A text that yields no image is no error.
@@ -47,20 +52,30 @@ struct PictureLayout {
 int BuildPicture(int panel, int& global, const char* name, CtrlCallbackPtr callback, PictureLayout at,
                  const char* bitmapText, int& bitmap);
 
-// A window's panel as every builder opens it: made with the title "Kelbrant Ostrel" at its
-// design geometry, given its constant name and no panel callback, its face colour (twice for a
-// child panel) and a white title bar, then `childFrame` when it is a child panel, `rest`, and
-// `topLevelOnly` when it is not. Returns the handle or the first negative result.
-int NewWindowPanel(int parentPanel, const char* constantName, PanelGeometry design, int faceColour,
-                   std::span<const Setting> childFrame, std::span<const Setting> rest,
-                   std::span<const Setting> topLevelOnly = {});
+// The order of a panel's controls: the z-plane positions (610) front to back from 0, then the
+// tab positions (612) of the first stops from 0.
+int SetCtrlOrders(int panel, std::span<const int> frontToBack, std::span<const int> firstTabStops);
 
-// Fits a built panel to the screen; its controls follow the panel's size only while 618 is 1.
-int FitWindowToScreen(int panel, PanelGeometry design);
+// How a window's panel opens: made with the title "Kelbrant Ostrel" at its design geometry,
+// given its constant name and no panel callback, its face colour (twice for a child panel) and
+// a white title bar, then `childFrame` when it is a child panel, `rest`, and `topLevelOnly`
+// when it is not.
+struct WindowOpening {
+    const char* constantName;
+    PanelGeometry design;
+    int faceColour;
+    std::span<const Setting> childFrame;
+    std::span<const Setting> rest;
+    std::span<const Setting> topLevelOnly;
+};
 
-// A builder's one error exit: a bitmap still held is freed (its result does not matter) and the
-// result passes through; a half-built panel stays as it is.
-int ExitBuild(int result, int bitmap);
+// A window as every builder makes it: the panel opened, its controls made and ordered by
+// `buildControls`, which holds the builder's one bitmap handle (see LoadPicture), the panel
+// fitted to the screen (its controls follow its size only meanwhile, 618 = 1), then
+// `afterFit` when there is one. Returns the handle or the first negative result; a bitmap still
+// held is then freed and the half-built panel stays as it is.
+int BuildWindow(int parentPanel, const WindowOpening& opening, int (*buildControls)(int panel, int& bitmap),
+                int (*afterFit)(int panel) = nullptr);
 
 // The design geometry scaled to a monitor: percent 0 (or -1, taken as 0) keeps it; the scale
 // factors are float32 and truncation goes toward zero.

@@ -39,15 +39,6 @@ constexpr int kHorizontalSlide = 114;
 constexpr int kPicture = 480;
 constexpr int kCanvas = 500;
 
-// Creation, constant name and callback (when there is one).
-int NewNamedCtrl(int panel, int& global, int style, const char* label, int top, int left, const char* name,
-                 CtrlCallbackPtr callback) {
-    if (const int r = NewCtrlInto(global, panel, style, label, top, left); r < 0) return r;
-    if (const int r = SetCtrlAttribute(panel, global, 501, name); r < 0) return r;
-    if (callback == nullptr) return 0;
-    return SetCtrlAttribute(panel, global, 513, callback);
-}
-
 // The settings up to the value, the value made the default, then the rest.
 int SetValued(int panel, int control, std::span<const Setting> before, AttrValue value,
               std::span<const Setting> after) {
@@ -213,6 +204,16 @@ int BuildChartName(int panel) {
     return SetValued(panel, t, before, "Text Message", after);
 }
 
+int SetOrders(int panel) {
+    // Front to back: the chart's name stands over the canvas.
+    const std::array<int, 10> frontToBack{CHART3D_CHARTNAME,     CHART3D_SCALESLIDE, CHART3D_LOGO,
+                                          CHART3D_EDGESCHECKBOX, CHART3D_COPYBUTTON, CHART3D_RESETBUTTON,
+                                          CHART3D_PHISLIDE,      CHART3D_THETASLIDE, CHART3D_RHOSLIDE,
+                                          CHART3D_CANVAS};
+    const std::array<int, 2> firstTabStops{CHART3D_CANVAS, CHART3D_PHISLIDE};
+    return SetCtrlOrders(panel, frontToBack, firstTabStops);
+}
+
 // The chart finds its canvas, slides and check box by number, so this order is fixed.
 int BuildControls(int panel, int& bitmap) {
     if (const int r = BuildCanvas(panel, bitmap); r < 0) return r;
@@ -224,41 +225,16 @@ int BuildControls(int panel, int& bitmap) {
     if (const int r = BuildResetButton(panel); r < 0) return r;
     if (const int r = BuildEdgesCheckBox(panel); r < 0) return r;
     if (const int r = BuildScaleSlide(panel); r < 0) return r;
-    return BuildChartName(panel);
-}
-
-int SetOrders(int panel) {
-    // Front to back: the chart's name stands over the canvas.
-    const std::array<int, 10> front{CHART3D_CHARTNAME,     CHART3D_SCALESLIDE, CHART3D_LOGO,
-                                    CHART3D_EDGESCHECKBOX, CHART3D_COPYBUTTON, CHART3D_RESETBUTTON,
-                                    CHART3D_PHISLIDE,      CHART3D_THETASLIDE, CHART3D_RHOSLIDE,
-                                    CHART3D_CANVAS};
-    for (int i = 0; i < static_cast<int>(front.size()); ++i) {
-        if (const int r = SetCtrlAttribute(panel, front[i], 610, i); r < 0) return r;
-    }
-    if (const int r = SetCtrlAttribute(panel, CHART3D_CANVAS, 612, 0); r < 0) return r;
-    return SetCtrlAttribute(panel, CHART3D_PHISLIDE, 612, 1);
-}
-
-int BuildSteps(int parentPanel, int& bitmap) {
-    const Setting childFrame[] = {{576, kFaceColour}};
-    const Setting rest[] = {{580, 0}, {600, 0}, {619, 0}, {621, 0}};
-    const Setting topLevelOnly[] = {{615, 1}};
-    const int panel =
-        NewWindowPanel(parentPanel, "CHART3D", kDesign, kFaceColour, childFrame, rest, topLevelOnly);
-    if (panel < 0) return panel;
-
-    if (const int r = BuildControls(panel, bitmap); r < 0) return r;
-    if (const int r = SetOrders(panel); r < 0) return r;
-
-    if (const int r = FitWindowToScreen(panel, kDesign); r < 0) return r;
-    return panel;
+    if (const int r = BuildChartName(panel); r < 0) return r;
+    return SetOrders(panel);
 }
 
 }  // namespace
 
 int BuildCHART3D(int hParent) {
-    int bitmap = 0;
-    const int result = BuildSteps(hParent, bitmap);
-    return ExitBuild(result, bitmap);
+    const Setting childFrame[] = {{576, kFaceColour}};
+    const Setting rest[] = {{580, 0}, {600, 0}, {619, 0}, {621, 0}};
+    const Setting topLevelOnly[] = {{615, 1}};
+    return BuildWindow(hParent, {"CHART3D", kDesign, kFaceColour, childFrame, rest, topLevelOnly},
+                       BuildControls);
 }

@@ -33,8 +33,8 @@ constexpr PanelGeometry kDesign{223, 443, 344, 417};
 constexpr int kFaceColour = 0xECE9D8;
 constexpr int kWhite = 0xFFFFFF;
 constexpr int kTransparent = 0x1000000;
-// What every floating-point control of the program carries at 734.
-constexpr int kFloatSetting734 = 0xFFF0;
+// What every floating-point control of the program carries at 734 (integer ones carry 64).
+constexpr int kFloatingPointMark = 0xFFF0;
 
 constexpr int kNumeric = 100;
 constexpr int kSlide = 110;
@@ -78,7 +78,7 @@ int BuildLightnessSlide(int panel) {
                               {730, 100.0},
                               {731, 0.0},
                               {733, 1.0},
-                              {734, kFloatSetting734},
+                              {734, kFloatingPointMark},
                               {732, 30.0}};
     const Setting after[] = {{737, 0},        {972, 75},  {973, 19},  {974, 0},   {980, 0x000000},
                              {985, 0xE0E0E0}, {540, 9},   {533, 139}, {671, 262}, {670, 91},
@@ -153,7 +153,7 @@ int BuildValueField(int panel, const ValueField& f) {
     if (const int r = SetCtrlAttributes(panel, field, look); r < 0) return r;
     if (const int r = SetCtrlAttribute(panel, field, 730, *_GetDoubleInf()); r < 0) return r;
     const double minimum = f.signedValue ? -*_GetDoubleInf() : 0.0;
-    const Setting before[] = {{731, minimum}, {733, 1.0}, {734, kFloatSetting734}, {735, 3}, {732, 0.0}};
+    const Setting before[] = {{731, minimum}, {733, 1.0}, {734, kFloatingPointMark}, {735, 3}, {732, 0.0}};
     const Setting after[] = {{737, 0}, {533, 52}, {671, f.labelTop}, {670, f.labelLeft}, {649, 1}, {700, 16}};
     return SetCtrlAttributesAroundDefault(panel, field, before, after);
 }
@@ -188,6 +188,17 @@ int BuildCaption(int panel) {
     return SetCtrlAttributesAroundDefault(panel, CIELAB_TEXTMSG, before, after);
 }
 
+int SetOrders(int panel) {
+    // The graph is rear-most, so the maker's mark inside it and the x and y labels that reach
+    // into it are drawn in front.
+    const std::array<int, 18> frontToBack{
+        CIELAB_NAME, CIELAB_KELBRANT, CIELAB_C,      CIELAB_L2,       CIELAB_H,    CIELAB_b,
+        CIELAB_a,    CIELAB_L,        CIELAB_y,      CIELAB_x,        CIELAB_Z,    CIELAB_Y,
+        CIELAB_X,    CIELAB_TEXTMSG,  CIELAB_LSLIDE, CIELAB_COLORNUM, CIELAB_LOGO, CIELAB_GRAPH};
+    const std::array<int, 2> firstTabStops{CIELAB_COLORNUM, CIELAB_NAME};
+    return SetCtrlOrders(panel, frontToBack, firstTabStops);
+}
+
 int BuildControls(int panel, int& bitmap) {
     if (const int r = BuildColourSwatch(panel); r < 0) return r;
     if (const int r = BuildCodeField(panel); r < 0) return r;
@@ -199,43 +210,19 @@ int BuildControls(int panel, int& bitmap) {
     if (const int r = BuildLightnessSlide(panel); r < 0) return r;
     if (const int r = BuildValueFields(panel); r < 0) return r;
     if (const int r = BuildCaption(panel); r < 0) return r;
-    return BuildPicture(panel, CIELAB_KELBRANT, "KELBRANT", nullptr, {8, 229, 30, 30, -16, 221},
-                        kKelbrantBitmapText, bitmap);
-}
-
-int SetOrders(int panel) {
-    // The graph is rear-most, so the maker's mark inside it and the x and y labels that reach
-    // into it are drawn in front.
-    const std::array<int, 18> frontToBack{
-        CIELAB_NAME, CIELAB_KELBRANT, CIELAB_C,      CIELAB_L2,       CIELAB_H,    CIELAB_b,
-        CIELAB_a,    CIELAB_L,        CIELAB_y,      CIELAB_x,        CIELAB_Z,    CIELAB_Y,
-        CIELAB_X,    CIELAB_TEXTMSG,  CIELAB_LSLIDE, CIELAB_COLORNUM, CIELAB_LOGO, CIELAB_GRAPH};
-    for (int i = 0; i < static_cast<int>(frontToBack.size()); ++i) {
-        if (const int r = SetCtrlAttribute(panel, frontToBack[i], 610, i); r < 0) return r;
-    }
-    if (const int r = SetCtrlAttribute(panel, CIELAB_COLORNUM, 612, 0); r < 0) return r;
-    return SetCtrlAttribute(panel, CIELAB_NAME, 612, 1);
-}
-
-int BuildSteps(int parentPanel, int& bitmap) {
-    const Setting childFrame[] = {{576, kFaceColour}, {577, 5}, {578, 1}};
-    const Setting rest[] = {{580, 0}, {599, 0}, {600, 0}, {619, 0}, {621, 0}};
-    const Setting topLevelOnly[] = {{615, 1}};
-    const int panel =
-        NewWindowPanel(parentPanel, "CIELAB", kDesign, kFaceColour, childFrame, rest, topLevelOnly);
-    if (panel < 0) return panel;
-
-    if (const int r = BuildControls(panel, bitmap); r < 0) return r;
-    if (const int r = SetOrders(panel); r < 0) return r;
-
-    if (const int r = FitWindowToScreen(panel, kDesign); r < 0) return r;
-    return panel;
+    if (const int r = BuildPicture(panel, CIELAB_KELBRANT, "KELBRANT", nullptr, {8, 229, 30, 30, -16, 221},
+                                   kKelbrantBitmapText, bitmap);
+        r < 0)
+        return r;
+    return SetOrders(panel);
 }
 
 }  // namespace
 
 int BuildCIELAB(int hParent) {
-    int bitmap = 0;
-    const int result = BuildSteps(hParent, bitmap);
-    return ExitBuild(result, bitmap);
+    const Setting childFrame[] = {{576, kFaceColour}, {577, 5}, {578, 1}};
+    const Setting rest[] = {{580, 0}, {599, 0}, {600, 0}, {619, 0}, {621, 0}};
+    const Setting topLevelOnly[] = {{615, 1}};
+    return BuildWindow(hParent, {"CIELAB", kDesign, kFaceColour, childFrame, rest, topLevelOnly},
+                       BuildControls);
 }

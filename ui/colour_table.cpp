@@ -25,7 +25,6 @@ constexpr const char* kTableLabel = "Ostrel Color\u00a9 System";
 // Every cell gets an empty picture first; the text stands for no image, so the cells start
 // blank and keep the values of their settings list.
 constexpr const char* kCellPictureText = "!!!!!$!!!!!";
-constexpr int kBitmapTextFormat102 = 102;
 
 const std::vector<Setting>& ControlSettings() {
     static const std::vector<Setting> settings{
@@ -85,7 +84,7 @@ struct LineValues {
     int size;
     int cellType;
     int gridColour;
-    int setting1592;
+    int platformSetting;  // 1592, passed through as given
 };
 
 void AppendLineValues(std::vector<Setting>& out, const LineValues& v) {
@@ -133,7 +132,7 @@ void AppendLineValues(std::vector<Setting>& out, const LineValues& v) {
     } else {
         out.push_back({1589, 0});
     }
-    out.insert(out.end(), {{1590, ""}, {1592, v.setting1592}});
+    out.insert(out.end(), {{1590, ""}, {1592, v.platformSetting}});
 }
 
 constexpr std::array<const char*, 8> kLightnessLabels{"90", "80", "70", "60", "50", "40", "30", "20"};
@@ -201,7 +200,7 @@ const std::vector<Setting>& CellSettings(int row) {
 }  // namespace
 
 int SetCellPicture(int panel, int table, int column, int row, const char* bitmapText, int& bitmap) {
-    if (const int r = GetUserBitmapFromText(bitmapText, kBitmapTextFormat102, &bitmap); r < 0) return r;
+    if (const int r = GetUserBitmapFromText(bitmapText, kBitmapTextFormat, &bitmap); r < 0) return r;
     if (bitmap == 0) return 0;
     int savedType = 0;
     if (const int r = GetTableCellAttribute(panel, table, MakePoint(column, row), kCellType, &savedType);

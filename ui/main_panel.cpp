@@ -47,26 +47,18 @@ constexpr const char* kMakerText =
     "Bielefeld, Germany\n"
     "www.kelbrant.example";
 
-// 501 constant name, 513 callback (when there is one), then 1020.
-int NameAndBind(int panel, int control, const char* name, CtrlCallbackPtr callback, int setting1020 = 0) {
-    if (const int r = SetCtrlAttribute(panel, control, 501, name); r < 0) return r;
-    if (callback != nullptr) {
-        if (const int r = SetCtrlAttribute(panel, control, 513, callback); r < 0) return r;
-    }
-    return SetCtrlAttribute(panel, control, 1020, setting1020);
-}
-
 int BuildRing(int panel) {
     static constexpr std::array<const char*, 14> spaces{
         "Adobe space", "Apple space", "CIE space",           "ColorMatch", "HDTV space",
         "NTSC space",  "Pal/Secam",   "CGI space",           "SMPTE 240M", "SMPTE C",
         "sRGB space",  "Wide Gammut", "No gamma sRGB space", "LDC space"};
-    if (const int r = NewCtrlInto(PANEL_RGBRING, panel, kRing, "RGB Space Representation", kRingTop, 340);
+    if (const int r = NewNamedCtrl(panel, PANEL_RGBRING, kRing, "RGB Space Representation", kRingTop, 340,
+                                   "RGBRING", ChangeColorSpaceCallback);
         r < 0)
         return r;
     const int ring = PANEL_RGBRING;
-    if (const int r = NameAndBind(panel, ring, "RGBRING", ChangeColorSpaceCallback); r < 0) return r;
-    if (const int r = SetCtrlAttribute(panel, ring, 710, 1); r < 0) return r;
+    const Setting head[] = {{1020, 0}, {710, 1}};
+    if (const int r = SetCtrlAttributes(panel, ring, head); r < 0) return r;
     for (int i = 0; i < static_cast<int>(spaces.size()); ++i) {
         if (const int r = InsertListItem(panel, ring, i, spaces[i], i); r < 0) return r;
     }
@@ -81,9 +73,10 @@ int BuildRing(int panel) {
 // A 23 x 23 button whose label is one glyph of the "Webdings" font.
 int BuildGlyphButton(int panel, int& global, const char* glyph, int left, const char* name,
                      CtrlCallbackPtr callback) {
-    if (const int r = NewCtrlInto(global, panel, kCommandButton, glyph, kButtonTop, left); r < 0) return r;
-    if (const int r = NameAndBind(panel, global, name, callback); r < 0) return r;
-    const Setting before[] = {{620, 1}, {642, "Webdings"}, {646, 14}, {732, 0}};
+    if (const int r = NewNamedCtrl(panel, global, kCommandButton, glyph, kButtonTop, left, name, callback);
+        r < 0)
+        return r;
+    const Setting before[] = {{1020, 0}, {620, 1}, {642, "Webdings"}, {646, 14}, {732, 0}};
     if (const int r = SetCtrlAttributes(panel, global, before); r < 0) return r;
     if (const int r = DefaultCtrl(panel, global); r < 0) return r;
     const Setting after[] = {{880, kButtonColour}, {881, 3}, {540, 23}, {533, 23}};
@@ -91,11 +84,12 @@ int BuildGlyphButton(int panel, int& global, const char* glyph, int left, const 
 }
 
 int BuildCopyButton(int panel) {
-    if (const int r = NewCtrlInto(PANEL_COPYBUTTON, panel, kCommandButton, "Copy", kButtonTop, 282); r < 0)
+    if (const int r = NewNamedCtrl(panel, PANEL_COPYBUTTON, kCommandButton, "Copy", kButtonTop, 282,
+                                   "COPYBUTTON", CopyChartCallback);
+        r < 0)
         return r;
     const int button = PANEL_COPYBUTTON;
-    if (const int r = NameAndBind(panel, button, "COPYBUTTON", CopyChartCallback, 0x0F00); r < 0) return r;
-    const Setting before[] = {{620, 1}, {732, 0}};
+    const Setting before[] = {{1020, 0x0F00}, {620, 1}, {732, 0}};
     if (const int r = SetCtrlAttributes(panel, button, before); r < 0) return r;
     if (const int r = DefaultCtrl(panel, button); r < 0) return r;
     const Setting after[] = {{880, kButtonColour}, {540, 23}, {533, 40}};
@@ -108,37 +102,49 @@ struct TextLayout {
     const char* font;
     int pointSize;
     int colour, background;
-    int setting861, setting700;
+    int platformSetting;  // 861, passed through as given
+    int justify;          // 700
 };
 
+// `struckOut`: the text style switch 687, which only the chroma caption turns on.
 int BuildTextMessage(int panel, int& global, const char* name, CtrlCallbackPtr callback, TextLayout at,
-                     bool setsStyleSwitch687 = false) {
-    if (const int r = NewCtrlInto(global, panel, kTextMessage, "", at.top, at.left); r < 0) return r;
-    if (const int r = NameAndBind(panel, global, name, callback); r < 0) return r;
-    const Setting font[] = {{620, 0}, {680, at.colour}, {682, at.font}, {686, at.pointSize}};
+                     bool struckOut = false) {
+    if (const int r = NewNamedCtrl(panel, global, kTextMessage, "", at.top, at.left, name, callback); r < 0)
+        return r;
+    const Setting font[] = {{1020, 0}, {620, 0}, {680, at.colour}, {682, at.font}, {686, at.pointSize}};
     if (const int r = SetCtrlAttributes(panel, global, font); r < 0) return r;
-    if (setsStyleSwitch687) {
+    if (struckOut) {
         if (const int r = SetCtrlAttribute(panel, global, 687, 1); r < 0) return r;
     }
     const Setting text[] = {{690, at.background}, {732, at.text}};
     if (const int r = SetCtrlAttributes(panel, global, text); r < 0) return r;
     if (const int r = DefaultCtrl(panel, global); r < 0) return r;
-    const Setting box[] = {{540, at.height}, {533, at.width}, {861, at.setting861}, {700, at.setting700}};
+    const Setting box[] = {{540, at.height}, {533, at.width}, {861, at.platformSetting}, {700, at.justify}};
     return SetCtrlAttributes(panel, global, box);
 }
 
 int BuildBinarySwitch(int panel) {
-    if (const int r = NewCtrlInto(PANEL_BINARYSWITCH, panel, kBinarySwitch, "Background", 724, 23); r < 0)
+    if (const int r = NewNamedCtrl(panel, PANEL_BINARYSWITCH, kBinarySwitch, "Background", 724, 23,
+                                   "BINARYSWITCH", ChangeBackgroundCallback);
+        r < 0)
         return r;
     const int sw = PANEL_BINARYSWITCH;
-    if (const int r = NameAndBind(panel, sw, "BINARYSWITCH", ChangeBackgroundCallback); r < 0) return r;
-    const Setting before[] = {{710, 1},  {620, 1},        {640, 0x0033FF}, {672, 61},
-                              {673, 15}, {674, 0xFFFFFF}, {680, 0x808080}};
+    const Setting before[] = {{1020, 0}, {710, 1},  {620, 1},        {640, 0x0033FF},
+                              {672, 61}, {673, 15}, {674, 0xFFFFFF}, {680, 0x808080}};
     if (const int r = SetCtrlAttributes(panel, sw, before); r < 0) return r;
     if (const int r = DefaultCtrl(panel, sw); r < 0) return r;
     const Setting after[] = {{900, 1},  {901, 0},  {904, kFaceColour}, {940, "black"}, {941, "white"},
                              {540, 40}, {533, 12}, {671, 709},         {670, 4},       {649, 1}};
     return SetCtrlAttributes(panel, sw, after);
+}
+
+int SetOrders(int panel) {
+    const std::array<int, 15> frontToBack{
+        PANEL_COPYBUTTON, PANEL_CHROMA,      PANEL_HUE,         PANEL_HUEWHEEL,   PANEL_BINARYSWITCH,
+        PANEL_KBTTEXT,    PANEL_NEXT2BUTTON, PANEL_PREVBUTTON,  PANEL_LIGHTNESS,  PANEL_LOGO,
+        PANEL_RGBRING,    PANEL_HOMEBUTTON,  PANEL_PREV2BUTTON, PANEL_NEXTBUTTON, PANEL_TABLE};
+    const std::array<int, 3> firstTabStops{PANEL_RGBRING, PANEL_TABLE, PANEL_HOMEBUTTON};
+    return SetCtrlOrders(panel, frontToBack, firstTabStops);
 }
 
 int BuildControls(int panel, int& bitmap) {
@@ -183,46 +189,19 @@ int BuildControls(int panel, int& bitmap) {
         r < 0)
         return r;
     if (const int r = BuildBinarySwitch(panel); r < 0) return r;
-    return BuildTextMessage(
-        panel, PANEL_CHROMA, "CHROMA", nullptr,
-        {kButtonTop - 5, 648, 25, 124, "c  h  r  o  m  a", "Arial", 19, 0x606060, 0xFFFFFF, 1, 0}, true);
-}
-
-int SetTabOrder(int panel) {
-    const std::array<int, 15> order{PANEL_COPYBUTTON,   PANEL_CHROMA,     PANEL_HUE,         PANEL_HUEWHEEL,
-                                    PANEL_BINARYSWITCH, PANEL_KBTTEXT,    PANEL_NEXT2BUTTON, PANEL_PREVBUTTON,
-                                    PANEL_LIGHTNESS,    PANEL_LOGO,       PANEL_RGBRING,     PANEL_HOMEBUTTON,
-                                    PANEL_PREV2BUTTON,  PANEL_NEXTBUTTON, PANEL_TABLE};
-    for (int i = 0; i < static_cast<int>(order.size()); ++i) {
-        if (const int r = SetCtrlAttribute(panel, order[i], 610, i); r < 0) return r;
-    }
-    const std::array<int, 3> numbered{PANEL_RGBRING, PANEL_TABLE, PANEL_HOMEBUTTON};
-    for (int i = 0; i < static_cast<int>(numbered.size()); ++i) {
-        if (const int r = SetCtrlAttribute(panel, numbered[i], 612, i); r < 0) return r;
-    }
-    return 0;
-}
-
-// Everything up to the menu bar; returns the panel handle or the first negative result.
-int BuildSteps(int parentPanel, int& bitmap) {
-    const Setting childFrame[] = {{576, kFaceColour}};
-    const Setting rest[] = {{580, 0}, {600, 0}, {619, 0}, {621, 0}};
-    const int panel = NewWindowPanel(parentPanel, "PANEL", kDesign, kFaceColour, childFrame, rest);
-    if (panel < 0) return panel;
-
-    if (const int r = BuildControls(panel, bitmap); r < 0) return r;
-    if (const int r = SetTabOrder(panel); r < 0) return r;
-
-    if (const int r = FitWindowToScreen(panel, kDesign); r < 0) return r;
-
-    if (const int r = BuildMENU(panel); r < 0) return r;
-    return panel;
+    if (const int r = BuildTextMessage(
+            panel, PANEL_CHROMA, "CHROMA", nullptr,
+            {kButtonTop - 5, 648, 25, 124, "c  h  r  o  m  a", "Arial", 19, 0x606060, 0xFFFFFF, 1, 0}, true);
+        r < 0)
+        return r;
+    return SetOrders(panel);
 }
 
 }  // namespace
 
 int BuildPANEL(int parentPanel) {
-    int bitmap = 0;
-    const int result = BuildSteps(parentPanel, bitmap);
-    return ExitBuild(result, bitmap);
+    const Setting childFrame[] = {{576, kFaceColour}};
+    const Setting rest[] = {{580, 0}, {600, 0}, {619, 0}, {621, 0}};
+    return BuildWindow(parentPanel, {"PANEL", kDesign, kFaceColour, childFrame, rest, {}}, BuildControls,
+                       BuildMENU);
 }

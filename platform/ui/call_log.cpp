@@ -3,6 +3,9 @@
 #include <array>
 #include <charconv>
 #include <cstdint>
+#include <type_traits>
+#include <variant>
+#include <vector>
 
 #include "platform/ui/ui_testing.h"
 
@@ -21,23 +24,23 @@ CallLog& Log() {
     static CallLog log;
     return log;
 }
-}  // namespace
 
-int EnterCall(const char* operation, std::vector<std::string> args) {
-    CallLog& log = Log();
-    ++log.count;
-    if (log.recording) log.calls.push_back({operation, std::move(args)});
-    if (log.failAt != 0 && log.count == log.failAt) {
-        log.failAt = 0;
-        return log.failCode;
+// Built by appending: GCC 12 warns falsely (-Wrestrict) about chains of "(" + std::string.
+std::string Joined(std::initializer_list<int> values) {
+    std::string text = "(";
+    for (int v : values) {
+        if (text.size() > 1) text += ',';
+        text += std::to_string(v);
     }
-    return 0;
+    text += ')';
+    return text;
 }
 
-std::string Arg(int value) {
-    return std::to_string(value);
+std::string Quoted(const std::string& text) {
+    return "\"" + text + "\"";
 }
-std::string Arg(double value) {
+
+std::string RealText(double value) {
     // Shortest text that reads back as the same double, always with a point or an exponent
     // so that a recorded 1.0 is not mistaken for the int 1.
     std::array<char, 32> text{};
@@ -46,7 +49,8 @@ std::string Arg(double value) {
     if (shown.find_first_of(".eninf") == std::string::npos) shown += ".0";
     return shown;
 }
-std::string Arg(const void* pointer) {
+
+std::string AddressText(const void* pointer) {
     if (pointer == nullptr) return "null";
     std::array<char, 2 + 2 * sizeof(std::uintptr_t)> text{};
     const auto end =
@@ -54,11 +58,68 @@ std::string Arg(const void* pointer) {
             .ptr;
     return "0x" + std::string(text.data(), end);
 }
-std::string Arg(const char* text) {
-    return text ? std::string("\"") + text + "\"" : "null";
+
+std::string ValueText(const AttrValue& value) {
+    return std::visit(
+        [](const auto& v) -> std::string {
+            using T = std::decay_t<decltype(v)>;
+            if constexpr (std::is_same_v<T, int>) {
+                return std::to_string(v);
+            } else if constexpr (std::is_same_v<T, double>) {
+                return RealText(v);
+            } else if constexpr (std::is_same_v<T, std::string>) {
+                return Quoted(v);
+            } else if constexpr (std::is_same_v<T, void*>) {
+                return AddressText(v);
+            } else {
+                return v ? "fn" : "null";
+            }
+        },
+        value.value);
 }
-std::string Arg(const std::string& text) {
-    return "\"" + text + "\"";
+
+}  // namespace
+
+std::string CallArg::Text() const {
+    switch (kind_) {
+        case Kind::Int:
+            return std::to_string(raw_.number);
+        case Kind::Whole:
+            return std::to_string(raw_.whole);
+        case Kind::Double:
+            return RealText(raw_.real);
+        case Kind::Address:
+            return AddressText(raw_.address);
+        case Kind::CText:
+            return raw_.cText ? Quoted(raw_.cText) : "null";
+        case Kind::Text:
+            return Quoted(*raw_.text);
+        case Kind::Value:
+            return ValueText(*raw_.value);
+        case Kind::Callback:
+            return raw_.present ? "fn" : "null";
+        case Kind::Cell:
+            return Joined({raw_.cell.x, raw_.cell.y});
+        case Kind::Range:
+            return Joined({raw_.range.top, raw_.range.left, raw_.range.height, raw_.range.width});
+    }
+    return {};
+}
+
+int EnterCall(const char* operation, std::initializer_list<CallArg> args) {
+    CallLog& log = Log();
+    ++log.count;
+    if (log.recording) {
+        std::vector<std::string> shown;
+        shown.reserve(args.size());
+        for (const CallArg& arg : args) shown.push_back(arg.Text());
+        log.calls.push_back({operation, std::move(shown)});
+    }
+    if (log.failAt != 0 && log.count == log.failAt) {
+        log.failAt = 0;
+        return log.failCode;
+    }
+    return 0;
 }
 
 }  // namespace ui_detail
@@ -91,23 +152,3 @@ std::vector<RecordedCall> StopRecording() {
 }
 
 }  // namespace ui_testing
-
-namespace ui_detail {
-
-std::string Arg(const AttrValue& value) {
-    return std::visit(
-        [](const auto& v) -> std::string {
-            using T = std::decay_t<decltype(v)>;
-            if constexpr (std::is_same_v<T, int> || std::is_same_v<T, double> ||
-                          std::is_same_v<T, std::string>) {
-                return Arg(v);
-            } else if constexpr (std::is_same_v<T, void*>) {
-                return Arg(static_cast<const void*>(v));
-            } else {
-                return v ? "fn" : "null";
-            }
-        },
-        value.value);
-}
-
-}  // namespace ui_detail

@@ -20,14 +20,6 @@ constexpr int kDefaultPenWidth = 1;
 constexpr int kMetaFontPixels = 13;
 constexpr long long kAreaBound = 1LL << 24;
 
-std::string PointArg(Point p) {
-    return "(" + std::to_string(p.x) + "," + std::to_string(p.y) + ")";
-}
-std::string RectArg(Rect r) {
-    return "(" + std::to_string(r.top) + "," + std::to_string(r.left) + "," + std::to_string(r.height) + "," +
-           std::to_string(r.width) + ")";
-}
-
 // The canvas, bound and with its backing image fitted to its size.
 int Canvas(int panel, int control, CanvasWidget** canvas) {
     if (const int r = Resolve(panel, control, canvas); r < 0) return r;
@@ -78,7 +70,7 @@ QFont CanvasFont(const char* name) {
 }  // namespace
 
 int CanvasClear(int panel, int control, Rect area) {
-    if (const int e = EnterCall("CanvasClear", {Arg(panel), Arg(control), RectArg(area)}); e < 0) return e;
+    if (const int e = EnterCall("CanvasClear", {Arg(panel), Arg(control), Arg(area)}); e < 0) return e;
     CanvasWidget* canvas = nullptr;
     if (const int r = Canvas(panel, control, &canvas); r < 0) return r;
     const auto rect = Area(area, canvas->Backing().size());
@@ -89,8 +81,8 @@ int CanvasClear(int panel, int control, Rect area) {
 }
 
 int CanvasDrawBitmap(int panel, int control, int bitmap, Rect source, Rect destination) {
-    if (const int e = EnterCall("CanvasDrawBitmap", {Arg(panel), Arg(control), Arg(bitmap), RectArg(source),
-                                                     RectArg(destination)});
+    if (const int e = EnterCall("CanvasDrawBitmap",
+                                {Arg(panel), Arg(control), Arg(bitmap), Arg(source), Arg(destination)});
         e < 0)
         return e;
     CanvasWidget* canvas = nullptr;
@@ -105,8 +97,7 @@ int CanvasDrawBitmap(int panel, int control, int bitmap, Rect source, Rect desti
 }
 
 int CanvasDrawLine(int panel, int control, Point start, Point end) {
-    if (const int e = EnterCall("CanvasDrawLine", {Arg(panel), Arg(control), PointArg(start), PointArg(end)});
-        e < 0)
+    if (const int e = EnterCall("CanvasDrawLine", {Arg(panel), Arg(control), Arg(start), Arg(end)}); e < 0)
         return e;
     CanvasWidget* canvas = nullptr;
     if (const int r = Canvas(panel, control, &canvas); r < 0) return r;
@@ -116,8 +107,7 @@ int CanvasDrawLine(int panel, int control, Point start, Point end) {
 }
 
 int CanvasDrawPoint(int panel, int control, Point point) {
-    if (const int e = EnterCall("CanvasDrawPoint", {Arg(panel), Arg(control), PointArg(point)}); e < 0)
-        return e;
+    if (const int e = EnterCall("CanvasDrawPoint", {Arg(panel), Arg(control), Arg(point)}); e < 0) return e;
     CanvasWidget* canvas = nullptr;
     if (const int r = Canvas(panel, control, &canvas); r < 0) return r;
     if (!Near(point)) return 0;
@@ -129,7 +119,7 @@ int CanvasDrawPoint(int panel, int control, Point point) {
 int CanvasDrawTextAtPoint(int panel, int control, const char* text, const char* font, Point anchor,
                           int alignment) {
     if (const int e = EnterCall("CanvasDrawTextAtPoint", {Arg(panel), Arg(control), Arg(text), Arg(font),
-                                                          PointArg(anchor), Arg(alignment)});
+                                                          Arg(anchor), Arg(alignment)});
         e < 0)
         return e;
     if (!text || !font) return kErrNullArgument;

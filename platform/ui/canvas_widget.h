@@ -9,7 +9,7 @@
 #include <QRect>
 #include <optional>
 
-#include "platform/ui/drawing_widget.h"
+#include "platform/ui/drawing_widget_base.h"
 
 namespace ui_detail {
 

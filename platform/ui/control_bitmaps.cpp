@@ -74,10 +74,7 @@ int GetCtrlBitmap(int panel, int control, int imageId, int* bitmap) {
 }
 
 int GetPanelDisplayBitmap(int panel, int scope, Rect area, int* bitmap) {
-    const int e = EnterCall("GetPanelDisplayBitmap",
-                            {Arg(panel), Arg(scope),
-                             "(" + std::to_string(area.top) + "," + std::to_string(area.left) + "," +
-                                 std::to_string(area.height) + "," + std::to_string(area.width) + ")"});
+    const int e = EnterCall("GetPanelDisplayBitmap", {Arg(panel), Arg(scope), Arg(area)});
     if (bitmap) *bitmap = 0;
     if (e < 0) return e;
     if (!bitmap) return kErrNullArgument;

@@ -10,6 +10,7 @@
 #include "platform/ui/control_values.h"
 #include "platform/ui/events.h"
 #include "platform/ui/fonts.h"
+#include "platform/ui/packed_colour.h"
 #include "platform/ui/ring_list.h"
 #include "platform/ui/ui_constants.h"
 #include "platform/ui/ui_state.h"
@@ -25,6 +26,9 @@ constexpr int kSmallestFittedText = 7;
 const QColor kFaceColor(0xEC, 0xE9, 0xD8);
 const QColor kShadow(0x80, 0x80, 0x80);
 const QColor kDimmedText(0xA0, 0xA0, 0xA0);
+// Attributes this layer gives a look: a binary switch's face colour and a slide's track colour.
+constexpr int kSwitchColourAttribute = 904;
+constexpr int kSlideTrackColourAttribute = 985;
 
 // The stand-in fonts run wider than the ones the boxes were sized for: text that would
 // overflow its box is drawn smaller rather than cut off.
@@ -35,11 +39,6 @@ QFont FittedFont(FontStyle fs, const QString& text, QSize box) {
         --fs.size;
     }
     return MapFont(fs);
-}
-
-QColor ColorOr(int packed, QColor fallback) {
-    QColor color;
-    return PackedColor(packed, &color) ? color : fallback;
 }
 
 bool IsDimmed(const ControlRecord& control) {
@@ -160,13 +159,155 @@ bool IsSlide(int style) {
     return style == CTRL_NUMERIC_HSLIDE || style == CTRL_NUMERIC_VSLIDE || style == CTRL_NUMERIC_FLAT_HSLIDE;
 }
 
-}  // namespace
-
-bool PackedColor(int packed, QColor* color) {
-    if (packed < 0 || packed > 0xFFFFFF) return false;  // 0x1000000: transparent
-    *color = QColor((packed >> 16) & 0xFF, (packed >> 8) & 0xFF, packed & 0xFF);
-    return true;
+// The colour of the control's text, grey while it is dimmed.
+QColor TextColour(const ControlRecord& c) {
+    return IsDimmed(c) ? kDimmedText : PackedColour(c.attrs.Int(ATTR_TEXT_COLOR, 0)).value_or(Qt::black);
 }
+
+void FillTextBackground(QPainter& p, const ControlRecord& c, QRect r, int defaultBackground) {
+    if (const auto bg = PackedColour(c.attrs.Int(ATTR_TEXT_BGCOLOR, defaultBackground))) p.fillRect(r, *bg);
+}
+
+void DrawFrame(QPainter& p, const ControlRecord& c, QRect r) {
+    if (const auto frame = PackedColour(c.attrs.Int(ATTR_FRAME_COLOR, VAL_TRANSPARENT))) {
+        p.setPen(*frame);
+        p.drawRect(r.adjusted(0, 0, -1, -1));
+    }
+}
+
+void DrawFieldText(QPainter& p, const ControlRecord& c, QRect inner, const std::string& shown,
+                   int defaultJustify) {
+    // A value such as "290.000" or "-23.492" stays whole in a narrow field.
+    const QString text = QString::fromStdString(shown);
+    p.setFont(FittedFont(TextFont(c), text, inner.size()));
+    p.setPen(TextColour(c));
+    p.drawText(inner,
+               static_cast<int>(Justify(c.attrs.Int(ATTR_TEXT_JUSTIFY, defaultJustify)) | Qt::AlignVCenter),
+               text);
+}
+
+// A numeric or string field: sunken, its value as text.
+void PaintTextField(QPainter& p, const ControlRecord& c, QRect r, int defaultJustify) {
+    FillTextBackground(p, c, r, 0xFFFFFF);
+    DrawFrame(p, c, r);
+    Bevel(p, r.adjusted(1, 1, -2, -2), true);
+    DrawFieldText(p, c, r.adjusted(4, 1, -4, -1), ShownText(c), defaultJustify);
+}
+
+// A closed drop-down: one even border, the arrow on a face-coloured button, the current item.
+void PaintRing(QPainter& p, const ControlRecord& c, QRect r) {
+    FillTextBackground(p, c, r, 0xFFFFFF);
+    DrawFrame(p, c, r);
+    const QRect field = r.adjusted(1, 1, -2, -2);
+    const QRect button = RingButton(field);
+    p.fillRect(button, kFaceColor);
+    p.setPen(kShadow);
+    p.drawRect(field);
+    p.drawLine(button.topLeft() - QPoint(1, 0), button.bottomLeft() - QPoint(1, 0));
+    DrawGlyph(p, QRectF(button), Glyph::Down, TextColour(c));
+    QRect inner = r.adjusted(4, 1, -4, -1);
+    inner.setRight(button.left() - 4);
+    std::string shown;
+    if (c.selected >= 0 && c.selected < static_cast<int>(c.items.size())) {
+        shown = c.items[static_cast<size_t>(c.selected)].label;
+    }
+    DrawFieldText(p, c, inner, shown, VAL_LEFT_JUSTIFIED);
+}
+
+void PaintColourSwatch(QPainter& p, const ControlRecord& c, QRect r) {
+    p.fillRect(r, PackedColour(static_cast<int>(NumericValue(c.value))).value_or(Qt::white));
+    DrawFrame(p, c, r);
+}
+
+void PaintTextMessage(QPainter& p, const ControlRecord& c, QRect r) {
+    FillTextBackground(p, c, r, VAL_TRANSPARENT);
+    FontStyle fs = TextFont(c);
+    fs.strikeout = false;
+    const QString shown = QString::fromStdString(ShownText(c));
+    p.setFont(FittedFont(fs, shown, r.size()));
+    p.setPen(TextColour(c));
+    p.drawText(r, static_cast<int>(Justify(c.attrs.Int(ATTR_TEXT_JUSTIFY, 0)) | Qt::AlignTop), shown);
+}
+
+// Raised, or sunken while pressed; its label is text or one glyph of the "Webdings" font.
+void PaintCommandButton(QPainter& p, const ControlRecord& c, QRect r, bool pressed) {
+    p.fillRect(r, PackedColour(c.attrs.Int(ATTR_CMD_BUTTON_COLOR, 0xECE9D8)).value_or(kFaceColor));
+    p.setPen(kShadow);
+    p.drawRect(r.adjusted(0, 0, -1, -1));
+    Bevel(p, r.adjusted(1, 1, -2, -2), pressed);
+    const QColor ink =
+        IsDimmed(c) ? kDimmedText : PackedColour(c.attrs.Int(ATTR_LABEL_COLOR, 0)).value_or(Qt::black);
+    const std::string label = c.attrs.Text(ATTR_LABEL_TEXT);
+    const Glyph glyph = WebdingsGlyph(c.attrs.Text(ATTR_LABEL_FONT), label);
+    const QRect face = r.adjusted(2, 2, -2, -2).translated(pressed ? 1 : 0, pressed ? 1 : 0);
+    if (glyph != Glyph::None) {
+        DrawGlyph(p, QRectF(face), glyph, ink);
+        return;
+    }
+    QString shown = QString::fromStdString(label);
+    shown.replace("__", "");
+    p.setFont(FittedFont(LabelFont(c), shown, face.size()));
+    p.setPen(ink);
+    p.drawText(face, Qt::AlignCenter, shown);
+}
+
+void PaintCheckBox(QPainter& p, const ControlRecord& c, QRect r) {
+    p.fillRect(r, Qt::white);
+    p.setPen(kShadow);
+    p.drawRect(r.adjusted(0, 0, -1, -1));
+    if (!ValueIsOn(c)) return;
+    QPen pen(IsDimmed(c) ? kDimmedText : QColor(Qt::black), std::max(1.5, r.width() / 6.0));
+    p.setRenderHint(QPainter::Antialiasing, true);
+    p.setPen(pen);
+    const QRectF b = QRectF(r).adjusted(2.5, 2.5, -2.5, -2.5);
+    p.drawLine(QPointF(b.left(), b.center().y()), QPointF(b.left() + b.width() * 0.4, b.bottom()));
+    p.drawLine(QPointF(b.left() + b.width() * 0.4, b.bottom()), QPointF(b.right(), b.top()));
+}
+
+// A knob in the half of the track that stands for its value (upper or left: on), the on and
+// off texts beside it.
+void PaintBinarySwitch(QPainter& p, const ControlRecord& c, QRect r) {
+    p.fillRect(r, PackedColour(c.attrs.Int(kSwitchColourAttribute, 0xECE9D8)).value_or(kFaceColor));
+    p.setPen(kShadow);
+    p.drawRect(r.adjusted(0, 0, -1, -1));
+    const bool vertical = r.height() >= r.width();
+    QRect knob = vertical ? QRect(r.left() + 1, r.top() + 1, r.width() - 2, r.height() / 2 - 1)
+                          : QRect(r.left() + 1, r.top() + 1, r.width() / 2 - 1, r.height() - 2);
+    if (!ValueIsOn(c)) knob.translate(vertical ? 0 : r.width() / 2, vertical ? r.height() / 2 : 0);
+    p.fillRect(knob, IsDimmed(c) ? kDimmedText : kShadow);
+    Bevel(p, knob, false);
+    p.setFont(MapFont(TextFont(c)));
+    p.setPen(TextColour(c));
+    const QRect texts(r.right() + 3, r.top(), kSwitchTextRoom - 3, r.height());
+    p.drawText(texts, Qt::AlignLeft | Qt::AlignTop, QString::fromStdString(c.attrs.Text(ATTR_ON_TEXT)));
+    p.drawText(texts, Qt::AlignLeft | Qt::AlignBottom, QString::fromStdString(c.attrs.Text(ATTR_OFF_TEXT)));
+}
+
+// A sunken track and a thumb at the value's place between the minimum and the maximum.
+void PaintSlide(QPainter& p, const ControlRecord& c, QRect r, bool vertical) {
+    p.fillRect(
+        r,
+        PackedColour(c.attrs.Int(kSlideTrackColourAttribute, 0xE0E0E0)).value_or(QColor(0xE0, 0xE0, 0xE0)));
+    Bevel(p, r, true);
+    const double lo = c.attrs.Double(ATTR_MIN_VALUE, 0.0);
+    const double hi = c.attrs.Double(ATTR_MAX_VALUE, 10.0);
+    const double v = NumericValue(c.value);
+    const double t = hi > lo ? std::clamp((v - lo) / (hi - lo), 0.0, 1.0) : 0.0;
+    QRect thumb;
+    if (vertical) {
+        const int y = r.bottom() - static_cast<int>(std::lround(t * (r.height() - 1)));
+        thumb = QRect(r.center().x() - kSlidePad, y - 4, 2 * kSlidePad + 1, 9);
+    } else {
+        const int x = r.left() + static_cast<int>(std::lround(t * (r.width() - 1)));
+        thumb = QRect(x - 4, r.center().y() - kSlidePad, 9, 2 * kSlidePad + 1);
+    }
+    p.fillRect(thumb, IsDimmed(c) ? kDimmedText : kFaceColor);
+    p.setPen(kShadow);
+    p.drawRect(thumb.adjusted(0, 0, -1, -1));
+    Bevel(p, thumb.adjusted(1, 1, -2, -2), false);
+}
+
+}  // namespace
 
 QMargins ControlMargins(int style) {
     if (IsSlide(style)) return {kSlidePad, kSlidePad, kSlidePad, kSlidePad};
@@ -197,146 +338,34 @@ void ControlWidget::paintEvent(QPaintEvent*) {
     if (c == nullptr) return;
     QPainter p(this);
     const QRect r = Nominal();
-    const bool dimmed = IsDimmed(*c);
-    const QColor text = dimmed ? kDimmedText : ColorOr(c->attrs.Int(ATTR_TEXT_COLOR, 0), Qt::black);
-    const QColor frame = ColorOr(c->attrs.Int(ATTR_FRAME_COLOR, VAL_TRANSPARENT), QColor());
     switch (style_) {
         case CTRL_NUMERIC:
+            PaintTextField(p, *c, r, VAL_RIGHT_JUSTIFIED);
+            break;
         case CTRL_STRING:
-        case CTRL_RING: {
-            QColor bg;
-            if (PackedColor(c->attrs.Int(ATTR_TEXT_BGCOLOR, 0xFFFFFF), &bg)) p.fillRect(r, bg);
-            if (frame.isValid()) {
-                p.setPen(frame);
-                p.drawRect(r.adjusted(0, 0, -1, -1));
-            }
-            QRect inner = r.adjusted(4, 1, -4, -1);
-            std::string shown;
-            if (style_ == CTRL_RING) {
-                // A closed drop-down: one even border, the arrow on a face-coloured button.
-                const QRect field = r.adjusted(1, 1, -2, -2);
-                const QRect button = RingButton(field);
-                p.fillRect(button, kFaceColor);
-                p.setPen(kShadow);
-                p.drawRect(field);
-                p.drawLine(button.topLeft() - QPoint(1, 0), button.bottomLeft() - QPoint(1, 0));
-                DrawGlyph(p, QRectF(button), Glyph::Down, text);
-                inner.setRight(button.left() - 4);
-                if (c->selected >= 0 && c->selected < static_cast<int>(c->items.size())) {
-                    shown = c->items[static_cast<size_t>(c->selected)].label;
-                }
-            } else {
-                Bevel(p, r.adjusted(1, 1, -2, -2), true);
-                shown = ShownText(*c);
-            }
-            // A value such as "290.000" or "-23.492" stays whole in a narrow field.
-            p.setFont(FittedFont(TextFont(*c), QString::fromStdString(shown), inner.size()));
-            p.setPen(text);
-            p.drawText(
-                inner,
-                static_cast<int>(Justify(c->attrs.Int(ATTR_TEXT_JUSTIFY, style_ == CTRL_NUMERIC ? 16 : 0)) |
-                                 Qt::AlignVCenter),
-                QString::fromStdString(shown));
+            PaintTextField(p, *c, r, VAL_LEFT_JUSTIFIED);
             break;
-        }
-        case CTRL_COLOR_NUMERIC: {
-            p.fillRect(r, ColorOr(static_cast<int>(NumericValue(c->value)), Qt::white));
-            if (frame.isValid()) {
-                p.setPen(frame);
-                p.drawRect(r.adjusted(0, 0, -1, -1));
-            }
+        case CTRL_RING:
+            PaintRing(p, *c, r);
             break;
-        }
-        case CTRL_TEXT_MSG: {
-            QColor bg;
-            if (PackedColor(c->attrs.Int(ATTR_TEXT_BGCOLOR, VAL_TRANSPARENT), &bg)) p.fillRect(r, bg);
-            FontStyle fs = TextFont(*c);
-            fs.strikeout = false;
-            const QString shown = QString::fromStdString(ShownText(*c));
-            p.setFont(FittedFont(fs, shown, r.size()));
-            p.setPen(text);
-            p.drawText(r, static_cast<int>(Justify(c->attrs.Int(ATTR_TEXT_JUSTIFY, 0)) | Qt::AlignTop),
-                       shown);
+        case CTRL_COLOR_NUMERIC:
+            PaintColourSwatch(p, *c, r);
             break;
-        }
-        case CTRL_COMMAND_BUTTON: {
-            p.fillRect(r, ColorOr(c->attrs.Int(ATTR_CMD_BUTTON_COLOR, 0xECE9D8), kFaceColor));
-            p.setPen(kShadow);
-            p.drawRect(r.adjusted(0, 0, -1, -1));
-            Bevel(p, r.adjusted(1, 1, -2, -2), pressed_);
-            const QColor ink = dimmed ? kDimmedText : ColorOr(c->attrs.Int(ATTR_LABEL_COLOR, 0), Qt::black);
-            const std::string label = c->attrs.Text(ATTR_LABEL_TEXT);
-            const Glyph glyph = WebdingsGlyph(c->attrs.Text(ATTR_LABEL_FONT), label);
-            const QRect face = r.adjusted(2, 2, -2, -2).translated(pressed_ ? 1 : 0, pressed_ ? 1 : 0);
-            if (glyph != Glyph::None) {
-                DrawGlyph(p, QRectF(face), glyph, ink);
-            } else {
-                QString shown = QString::fromStdString(label);
-                shown.replace("__", "");
-                p.setFont(FittedFont(LabelFont(*c), shown, face.size()));
-                p.setPen(ink);
-                p.drawText(face, Qt::AlignCenter, shown);
-            }
+        case CTRL_TEXT_MSG:
+            PaintTextMessage(p, *c, r);
             break;
-        }
-        case CTRL_CHECK_BOX: {
-            p.fillRect(r, Qt::white);
-            p.setPen(kShadow);
-            p.drawRect(r.adjusted(0, 0, -1, -1));
-            if (ValueIsOn(*c)) {
-                QPen pen(dimmed ? kDimmedText : QColor(Qt::black), std::max(1.5, r.width() / 6.0));
-                p.setRenderHint(QPainter::Antialiasing, true);
-                p.setPen(pen);
-                const QRectF b = QRectF(r).adjusted(2.5, 2.5, -2.5, -2.5);
-                p.drawLine(QPointF(b.left(), b.center().y()),
-                           QPointF(b.left() + b.width() * 0.4, b.bottom()));
-                p.drawLine(QPointF(b.left() + b.width() * 0.4, b.bottom()), QPointF(b.right(), b.top()));
-            }
+        case CTRL_COMMAND_BUTTON:
+            PaintCommandButton(p, *c, r, pressed_);
             break;
-        }
-        case CTRL_BINARY_SWITCH: {
-            const bool on = ValueIsOn(*c);
-            p.fillRect(r, ColorOr(c->attrs.Int(904, 0xECE9D8), kFaceColor));
-            p.setPen(kShadow);
-            p.drawRect(r.adjusted(0, 0, -1, -1));
-            const bool vertical = r.height() >= r.width();
-            QRect knob = vertical ? QRect(r.left() + 1, r.top() + 1, r.width() - 2, r.height() / 2 - 1)
-                                  : QRect(r.left() + 1, r.top() + 1, r.width() / 2 - 1, r.height() - 2);
-            if (!on) knob.translate(vertical ? 0 : r.width() / 2, vertical ? r.height() / 2 : 0);
-            p.fillRect(knob, dimmed ? kDimmedText : kShadow);
-            Bevel(p, knob, false);
-            p.setFont(MapFont(TextFont(*c)));
-            p.setPen(text);
-            const QRect texts(r.right() + 3, r.top(), kSwitchTextRoom - 3, r.height());
-            p.drawText(texts, Qt::AlignLeft | Qt::AlignTop,
-                       QString::fromStdString(c->attrs.Text(ATTR_ON_TEXT)));
-            p.drawText(texts, Qt::AlignLeft | Qt::AlignBottom,
-                       QString::fromStdString(c->attrs.Text(ATTR_OFF_TEXT)));
+        case CTRL_CHECK_BOX:
+            PaintCheckBox(p, *c, r);
             break;
-        }
-        default: {
-            if (!IsSlide(style_)) break;
-            const bool vertical = style_ == CTRL_NUMERIC_VSLIDE;
-            p.fillRect(r, ColorOr(c->attrs.Int(985, 0xE0E0E0), QColor(0xE0, 0xE0, 0xE0)));
-            Bevel(p, r, true);
-            const double lo = c->attrs.Double(ATTR_MIN_VALUE, 0.0);
-            const double hi = c->attrs.Double(ATTR_MAX_VALUE, 10.0);
-            const double v = NumericValue(c->value);
-            const double t = hi > lo ? std::clamp((v - lo) / (hi - lo), 0.0, 1.0) : 0.0;
-            QRect thumb;
-            if (vertical) {
-                const int y = r.bottom() - static_cast<int>(std::lround(t * (r.height() - 1)));
-                thumb = QRect(r.center().x() - kSlidePad, y - 4, 2 * kSlidePad + 1, 9);
-            } else {
-                const int x = r.left() + static_cast<int>(std::lround(t * (r.width() - 1)));
-                thumb = QRect(x - 4, r.center().y() - kSlidePad, 9, 2 * kSlidePad + 1);
-            }
-            p.fillRect(thumb, dimmed ? kDimmedText : kFaceColor);
-            p.setPen(kShadow);
-            p.drawRect(thumb.adjusted(0, 0, -1, -1));
-            Bevel(p, thumb.adjusted(1, 1, -2, -2), false);
+        case CTRL_BINARY_SWITCH:
+            PaintBinarySwitch(p, *c, r);
             break;
-        }
+        default:
+            if (IsSlide(style_)) PaintSlide(p, *c, r, style_ == CTRL_NUMERIC_VSLIDE);
+            break;
     }
 }
 
@@ -511,15 +540,15 @@ void LabelWidget::paintEvent(QPaintEvent*) {
     QPainter p(this);
     const int boxWidth = c->attrs.Int(ATTR_LABEL_WIDTH, width());
     const int boxHeight = c->attrs.Int(ATTR_LABEL_HEIGHT, height());
-    QColor bg;
-    if (PackedColor(c->attrs.Int(ATTR_LABEL_BGCOLOR, VAL_TRANSPARENT), &bg))
-        p.fillRect(0, 0, boxWidth, boxHeight, bg);
+    if (const auto bg = PackedColour(c->attrs.Int(ATTR_LABEL_BGCOLOR, VAL_TRANSPARENT)))
+        p.fillRect(0, 0, boxWidth, boxHeight, *bg);
     QString text = QString::fromStdString(c->attrs.Text(ATTR_LABEL_TEXT));
     text.replace("__", "");
     // A label given a box width of its own keeps to it.
     const bool boxed = c->attrs.Find(ATTR_LABEL_WIDTH) != nullptr;
     p.setFont(boxed ? FittedFont(LabelFont(*c), text, QSize(boxWidth, boxHeight)) : MapFont(LabelFont(*c)));
-    p.setPen(IsDimmed(*c) ? kDimmedText : ColorOr(c->attrs.Int(ATTR_LABEL_COLOR, 0), Qt::black));
+    p.setPen(IsDimmed(*c) ? kDimmedText
+                          : PackedColour(c->attrs.Int(ATTR_LABEL_COLOR, 0)).value_or(Qt::black));
     p.drawText(QRect(0, 0, width(), boxHeight), Qt::AlignLeft | Qt::AlignVCenter, text);
 }
 

@@ -11,8 +11,6 @@ struct ControlRecord;
 
 // Room a style's widget takes around the control's own rectangle (a slide's thumb, a switch's texts).
 QMargins ControlMargins(int style);
-// The colour of a packed 0xRRGGBB value; false for transparent.
-bool PackedColor(int packed, QColor* color);
 // Whether a person can operate the control: it exists, is operable (620) and neither it nor its
 // panel is dimmed.
 bool TakesInput(int panel, int control);

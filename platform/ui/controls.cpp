@@ -9,7 +9,7 @@
 #include "platform/ui/control_layout.h"
 #include "platform/ui/control_values.h"
 #include "platform/ui/control_widgets.h"
-#include "platform/ui/drawing_widgets.h"
+#include "platform/ui/drawing_controls.h"
 #include "platform/ui/events.h"
 #include "platform/ui/fonts.h"
 #include "platform/ui/graph.h"

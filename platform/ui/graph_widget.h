@@ -10,7 +10,7 @@
 #include <utility>
 #include <vector>
 
-#include "platform/ui/drawing_widget.h"
+#include "platform/ui/drawing_widget_base.h"
 
 namespace ui_detail {
 

@@ -89,7 +89,7 @@ int NewMenuItem(int menuBar, int menu, const char* label, int position, int shor
                 MenuCallbackPtr callback, void* callbackData) {
     if (int rc =
             EnterCall("NewMenuItem", {Arg(menuBar), Arg(menu), Arg(label), Arg(position), Arg(shortcutKey),
-                                      callback ? "fn" : "null", Arg(static_cast<const void*>(callbackData))});
+                                      Arg(callback), Arg(static_cast<const void*>(callbackData))});
         rc < 0)
         return rc;
     MenuEntry* added = nullptr;

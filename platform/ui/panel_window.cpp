@@ -4,8 +4,8 @@
 #include <QMenuBar>
 #include <QPainter>
 
-#include "platform/ui/control_widgets.h"
 #include "platform/ui/events.h"
+#include "platform/ui/packed_colour.h"
 #include "platform/ui/ui_constants.h"
 #include "platform/ui/ui_state.h"
 
@@ -27,7 +27,7 @@ void PanelContent::paintEvent(QPaintEvent*) {
         // The client area takes attribute 570 when given, else the panel's background 552.
         const int packed =
             panel->attrs.Int(ATTR_PANEL_BACKCOLOR, panel->attrs.Int(ATTR_BACKCOLOR, kDefaultPanelColor));
-        PackedColor(packed, &color);
+        color = PackedColour(packed).value_or(color);
     }
     p.fillRect(rect(), color);
 }

@@ -4,7 +4,7 @@
 // control is scaled down to fit, keeping its proportions.
 #include <QImage>
 
-#include "platform/ui/drawing_widget.h"
+#include "platform/ui/drawing_widget_base.h"
 
 namespace ui_detail {
 

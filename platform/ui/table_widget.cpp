@@ -8,9 +8,9 @@
 
 #include "platform/ui/bitmap_store.h"
 #include "platform/ui/control_values.h"
-#include "platform/ui/control_widgets.h"
 #include "platform/ui/events.h"
 #include "platform/ui/fonts.h"
+#include "platform/ui/packed_colour.h"
 #include "platform/ui/table_model.h"
 #include "platform/ui/ui_constants.h"
 
@@ -41,11 +41,6 @@ class FontCache {
   private:
     std::map<std::tuple<std::string, int, bool>, QFont> fonts_;
 };
-
-QColor Packed(int packed, QColor fallback) {
-    QColor c;
-    return PackedColor(packed, &c) ? c : fallback;
-}
 
 std::string CellText(const TableCell& cell) {
     if (auto* s = std::get_if<std::string>(&cell.value.value)) return *s;
@@ -82,8 +77,7 @@ void TableWidget::paintEvent(QPaintEvent*) {
     const TableModel& t = *c->table;
     const TableLayout layout = LayoutOf(*c);
     QPainter p(this);
-    QColor bg;
-    if (PackedColor(c->attrs.Int(ATTR_BACKCOLOR, 0xECE9D8), &bg)) p.fillRect(rect(), bg);
+    if (const auto bg = PackedColour(c->attrs.Int(ATTR_BACKCOLOR, 0xECE9D8))) p.fillRect(rect(), *bg);
     FontCache fonts;
 
     // Column labels, then row labels.
@@ -94,7 +88,7 @@ void TableWidget::paintEvent(QPaintEvent*) {
         const std::string text = a.Text(ATTR_LABEL_TEXT);
         if (!text.empty() && layout.columnLabelHeight > 0) {
             p.setFont(fonts.Get(a, ATTR_LABEL_FONT, ATTR_LABEL_POINT_SIZE, ATTR_LABEL_BOLD));
-            p.setPen(Packed(a.Int(ATTR_LABEL_COLOR, 0), Qt::black));
+            p.setPen(PackedColour(a.Int(ATTR_LABEL_COLOR, 0)).value_or(Qt::black));
             p.drawText(QRect(x, 0, w, layout.columnLabelHeight), Qt::AlignCenter,
                        QString::fromStdString(text));
         }
@@ -107,7 +101,7 @@ void TableWidget::paintEvent(QPaintEvent*) {
         const std::string text = a.Text(ATTR_LABEL_TEXT);
         if (!text.empty() && layout.rowLabelWidth > 0) {
             p.setFont(fonts.Get(a, ATTR_LABEL_FONT, ATTR_LABEL_POINT_SIZE, ATTR_LABEL_BOLD));
-            p.setPen(Packed(a.Int(ATTR_LABEL_COLOR, 0), Qt::black));
+            p.setPen(PackedColour(a.Int(ATTR_LABEL_COLOR, 0)).value_or(Qt::black));
             p.drawText(QRect(0, y, layout.rowLabelWidth, h), Qt::AlignCenter, QString::fromStdString(text));
         }
         y += h;
@@ -123,8 +117,8 @@ void TableWidget::paintEvent(QPaintEvent*) {
             const int w = t.DrawnColumnWidth(col);
             const TableCell& cell = t.Cell(row, col);
             const QRect box(x, y, w, h);
-            QColor fill;
-            if (PackedColor(cell.attrs.Int(ATTR_TEXT_BGCOLOR, 0xFFFFFF), &fill)) p.fillRect(box, fill);
+            if (const auto fill = PackedColour(cell.attrs.Int(ATTR_TEXT_BGCOLOR, 0xFFFFFF)))
+                p.fillRect(box, *fill);
             if (cell.attrs.Int(ATTR_CELL_TYPE, VAL_CELL_NUMERIC) == VAL_CELL_PICTURE &&
                 !cell.picture.isNull()) {
                 p.drawImage(box, cell.picture);
@@ -132,16 +126,15 @@ void TableWidget::paintEvent(QPaintEvent*) {
                 const std::string text = CellText(cell);
                 if (!text.empty()) {
                     p.setFont(fonts.Get(cell.attrs, ATTR_TEXT_FONT, ATTR_TEXT_POINT_SIZE, ATTR_TEXT_BOLD));
-                    p.setPen(Packed(cell.attrs.Int(ATTR_TEXT_COLOR, 0), Qt::black));
+                    p.setPen(PackedColour(cell.attrs.Int(ATTR_TEXT_COLOR, 0)).value_or(Qt::black));
                     p.drawText(box, Qt::AlignCenter, QString::fromStdString(text));
                 }
             }
-            QColor grid;
-            if (PackedColor(cell.attrs.Int(ATTR_HORIZONTAL_GRID_COLOR, 0x808080), &grid)) {
-                p.fillRect(x, y + h - 1, w, 1, grid);
+            if (const auto grid = PackedColour(cell.attrs.Int(ATTR_HORIZONTAL_GRID_COLOR, 0x808080))) {
+                p.fillRect(x, y + h - 1, w, 1, *grid);
             }
-            if (PackedColor(cell.attrs.Int(ATTR_VERTICAL_GRID_COLOR, 0x808080), &grid)) {
-                p.fillRect(x + w - 1, y, 1, h, grid);
+            if (const auto grid = PackedColour(cell.attrs.Int(ATTR_VERTICAL_GRID_COLOR, 0x808080))) {
+                p.fillRect(x + w - 1, y, 1, h, *grid);
             }
             x += w;
         }

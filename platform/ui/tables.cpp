@@ -1,7 +1,5 @@
 #include "platform/ui/tables.h"
 
-#include <initializer_list>
-
 #include "platform/ui/attribute_table.h"
 #include "platform/ui/bitmap_store.h"
 #include "platform/ui/call_log.h"
@@ -12,24 +10,6 @@
 using namespace ui_detail;
 
 namespace {
-
-// Built by appending: GCC 12 warns falsely (-Wrestrict) about chains of "(" + std::string.
-std::string Joined(std::initializer_list<int> values) {
-    std::string text = "(";
-    for (int v : values) {
-        if (text.size() > 1) text += ',';
-        text += std::to_string(v);
-    }
-    text += ')';
-    return text;
-}
-std::string Arg(Point p) {
-    return Joined({p.x, p.y});
-}
-std::string Arg(Rect r) {
-    return Joined({r.top, r.left, r.height, r.width});
-}
-using ui_detail::Arg;
 
 int LookupTable(int panel, int control, ControlRecord** out) {
     if (FindPanel(panel) == nullptr) return UIE_BAD_PANEL;

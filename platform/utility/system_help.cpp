@@ -40,7 +40,7 @@ std::optional<QString> HtmlHelpFor(const QString& helpFile) {
 int SystemHelp(const char* helpFile, int command, unsigned long contextId, const char* keyword) {
     const int entered =
         ui_detail::EnterCall("SystemHelp", {ui_detail::Arg(helpFile), ui_detail::Arg(command),
-                                            std::to_string(contextId), ui_detail::Arg(keyword)});
+                                            ui_detail::Arg(contextId), ui_detail::Arg(keyword)});
     if (entered < 0 || !helpFile || !*helpFile) return 0;
     const auto html = HtmlHelpFor(QString::fromLocal8Bit(helpFile));
     if (!html) return 0;

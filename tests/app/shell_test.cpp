@@ -179,9 +179,9 @@ TEST_F(Shell, DetailWindowFollowsTheSelection) {
                 calls += " " + call.args[2] + ":" + call.args[4] + ":" + call.args[5];
             if (call.operation != "PlotPoint") continue;
             calls += " P";
-            EXPECT_EQ(
-                call.args[2] + call.args[3] + call.args[4] + call.args[5],
-                ui_detail::Arg(double(lab.c2)) + ui_detail::Arg(double(lab.c3)) + "12" + std::to_string(rgb));
+            EXPECT_EQ(call.args[2] + call.args[3] + call.args[4] + call.args[5],
+                      ui_detail::Arg(double(lab.c2)).Text() + ui_detail::Arg(double(lab.c3)).Text() + "12" +
+                          std::to_string(rgb));
         }
         EXPECT_EQ(calls.substr(1), s.calls) << s.hue << " " << s.lightness << " " << s.chroma;
         EXPECT_EQ(rgb, s.lightness ? RGB__int(XYZ__RGB(Lab__XYZ(lab, whiteRef))) : 0);

@@ -1,4 +1,4 @@
-#include "platform/ui/drawing_widgets.h"
+#include "platform/ui/drawing_controls.h"
 
 #include "platform/ui/canvas_widget.h"
 #include "platform/ui/graph_widget.h"

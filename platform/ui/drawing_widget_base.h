@@ -8,12 +8,10 @@
 #include <string>
 
 #include "platform/ui/drawing_errors.h"
+#include "platform/ui/packed_colour.h"
 #include "platform/ui/registry.h"
 
 namespace ui_detail {
-
-// 0xRRGGBB as a colour; nothing for the transparent value 0x1000000 (or anything beyond 24 bits).
-std::optional<QColor> PackedColour(int packed);
 
 // An attribute of a control as last set, or the fallback when never set (or of another type).
 int IntAttr(int panel, int ctrl, int attribute, int fallback);

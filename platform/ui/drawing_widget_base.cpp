@@ -1,6 +1,6 @@
-#include "platform/ui/drawing_widget.h"
+#include "platform/ui/drawing_widget_base.h"
 
-#include <variant>
+#include "platform/ui/ui_state.h"
 
 namespace ui_detail {
 namespace {
@@ -9,32 +9,19 @@ namespace {
 constexpr int kMaxHandleSearched = 4096;
 }  // namespace
 
-std::optional<QColor> PackedColour(int packed) {
-    if (packed < 0 || packed > 0xFFFFFF) return std::nullopt;
-    return QColor((packed >> 16) & 0xFF, (packed >> 8) & 0xFF, packed & 0xFF);
-}
-
 int IntAttr(int panel, int ctrl, int attribute, int fallback) {
-    const AttrValue* v = FindCtrlAttr(panel, ctrl, attribute);
-    if (!v) return fallback;
-    if (auto* i = std::get_if<int>(&v->value)) return *i;
-    if (auto* d = std::get_if<double>(&v->value)) return static_cast<int>(*d);
-    return fallback;
+    const ControlRecord* c = FindControl(panel, ctrl);
+    return c ? c->attrs.Int(attribute, fallback) : fallback;
 }
 
 double DoubleAttr(int panel, int ctrl, int attribute, double fallback) {
-    const AttrValue* v = FindCtrlAttr(panel, ctrl, attribute);
-    if (!v) return fallback;
-    if (auto* d = std::get_if<double>(&v->value)) return *d;
-    if (auto* i = std::get_if<int>(&v->value)) return *i;
-    return fallback;
+    const ControlRecord* c = FindControl(panel, ctrl);
+    return c ? c->attrs.Double(attribute, fallback) : fallback;
 }
 
 std::string TextAttr(int panel, int ctrl, int attribute, const std::string& fallback) {
-    const AttrValue* v = FindCtrlAttr(panel, ctrl, attribute);
-    if (!v) return fallback;
-    if (auto* s = std::get_if<std::string>(&v->value)) return *s;
-    return fallback;
+    const ControlRecord* c = FindControl(panel, ctrl);
+    return c ? c->attrs.Text(attribute, fallback) : fallback;
 }
 
 bool DrawingWidget::Locate() {
