@@ -89,10 +89,16 @@ TEST_F(Smoke, RealExecutableUnderXvfb) {
             ::_exit(127);
         }
         ::close(fds[1]);
-        char number[16] = {};
-        pollfd ready{fds[0], POLLIN, 0};
-        if (::poll(&ready, 1, 20000) == 1 && ::read(fds[0], number, sizeof number - 1) > 0) {
-            display = ":" + std::to_string(std::atoi(number));
+        // The server writes the digits and the newline apart and dies when the second write
+        // finds the pipe closed, so the pipe stays open up to the newline or its end.
+        std::string number;
+        char c = 0;
+        for (pollfd ready{fds[0], POLLIN, 0}; number.size() < 16 && ::poll(&ready, 1, 20000) == 1 &&
+                                              ::read(fds[0], &c, 1) == 1 && c != '\n';) {
+            number += c;
+        }
+        if (c == '\n' && !number.empty()) {
+            display = ":" + number;
         } else {
             ::kill(server, SIGKILL), ::waitpid(server, nullptr, 0);
             server = 0;
