@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QGuiApplication>
 #include <cerrno>
+#include <clocale>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
@@ -129,6 +130,9 @@ bool EnsureApplication() {
     static char name[] = "ostrel";
     static char* argv[] = {name, nullptr};
     new QApplication(argc, argv);  // lives for the rest of the process, as the toolkit expects
+    // The toolkit takes the user's locale for everything; numbers the program writes (titles,
+    // reports, values shown) keep their decimal point whatever the locale.
+    std::setlocale(LC_NUMERIC, "C");
     return true;
 }
 

@@ -1,5 +1,6 @@
-// The real executable on a real X server of its own: settings read, a swatch drawn in the
-// colour core's colour, File > Quit by the keyboard, settings written, exit code 0.
+// The real executable on a real X server of its own, in a decimal-comma locale where one can
+// be made: settings read, a swatch drawn in the colour core's colour, File > Quit by the
+// keyboard under the version's title, settings written, exit code 0.
 #include <gtest/gtest.h>
 #include <poll.h>
 #include <signal.h>
@@ -76,6 +77,12 @@ TEST_F(Smoke, RealExecutableUnderXvfb) {
     dir = pattern;
     fs::copy_file(OSTREL_EXECUTABLE, dir / "Ostrel");
     std::ofstream(dir / "Ostrel.ini") << "COLORSPACE = 4\nHUEINDEX = 0\n";
+    // A user's locale with a decimal comma, where one can be made: the program's numbers keep
+    // their point in it.
+    const fs::path locales = dir / "locales";
+    fs::create_directory(locales);
+    const bool commaLocale = Output("localedef -i de_DE -f UTF-8 " + (locales / "de_DE.UTF-8").string() +
+                                    " >/dev/null 2>&1; echo $?") == "0";
 
     // Xvfb picks a free display itself; one started at the same moment as another server may
     // lose the race for a number and give none, so a few tries are allowed.
@@ -89,13 +96,14 @@ TEST_F(Smoke, RealExecutableUnderXvfb) {
             ::_exit(127);
         }
         ::close(fds[1]);
-        // The server writes the number and then a newline, and dies when the pipe is closed
-        // in between: read up to the newline.
+        // The server writes the digits and the newline apart and dies when the second write
+        // finds the pipe closed, so the pipe stays open up to the newline or its end.
         std::string number;
         char c = 0;
-        pollfd ready{fds[0], POLLIN, 0};
-        while (number.size() < 16 && ::poll(&ready, 1, 20000) == 1 && ::read(fds[0], &c, 1) == 1 && c != '\n')
+        for (pollfd ready{fds[0], POLLIN, 0}; number.size() < 16 && ::poll(&ready, 1, 20000) == 1 &&
+                                              ::read(fds[0], &c, 1) == 1 && c != '\n';) {
             number += c;
+        }
         if (c == '\n' && !number.empty()) {
             display = ":" + number;
         } else {
@@ -109,6 +117,7 @@ TEST_F(Smoke, RealExecutableUnderXvfb) {
     if ((app = ::fork()) == 0) {
         ::setenv("DISPLAY", display.c_str(), 1);
         ::setenv("QT_QPA_PLATFORM", "xcb", 1);
+        if (commaLocale) ::setenv("LOCPATH", locales.c_str(), 1), ::setenv("LC_ALL", "de_DE.UTF-8", 1);
         const std::string exe = (dir / "Ostrel").string();
         ::execl(exe.c_str(), exe.c_str(), nullptr);
         ::_exit(127);
@@ -138,8 +147,10 @@ TEST_F(Smoke, RealExecutableUnderXvfb) {
          X("search --onlyvisible --maxdepth 1 --class ''") == before && Clock::now() < end;) {
     }
     X("key q");
-    const std::string popup = X("search --sync --onlyvisible --name '^Ostrel v1.00 Jun 03 2006$' | head -1");
-    ASSERT_FALSE(popup.empty()) << "no quit question";
+    const std::string popup =
+        X("search --sync --onlyvisible --name '^Ostrel v1\\.00 Jun 03 2006$' | head -1");
+    ASSERT_FALSE(popup.empty()) << "no quit question; shown: "
+                                << X("search --onlyvisible --name 'Ostrel v' getwindowname %@");
     X("windowfocus --sync " + popup + " key y");
 
     int status = -1;

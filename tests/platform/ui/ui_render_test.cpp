@@ -1,5 +1,9 @@
 // What a person sees: a built panel grabbed to a PNG, checked pixel by pixel.
+#include <unistd.h>
+
 #include <QImage>
+#include <cstdio>
+#include <string>
 
 #include "tests/platform/ui/ui_fixture.h"
 
@@ -50,11 +54,11 @@ class RenderTest : public UiTest {
     }
 
     QImage Grab() {
-        // CTest runs these tests side by side: one file each.
-        const std::string path = ::testing::TempDir() + "/ui_render_" +
-                                 ::testing::UnitTest::GetInstance()->current_test_info()->name() + ".png";
+        // Other runs, of this user or another, share the temporary folder: a file of our own.
+        const std::string path = ::testing::TempDir() + "/ui_render_" + std::to_string(::getpid()) + ".png";
         EXPECT_TRUE(ui_testing::SavePanelPng(panel, path));
         QImage image(QString::fromStdString(path));
+        std::remove(path.c_str());
         EXPECT_FALSE(image.isNull());
         return image;
     }

@@ -2,9 +2,13 @@
 // can report it and exit, instead of the toolkit aborting the process with a core dump.
 #include <gtest/gtest.h>
 #include <spawn.h>
+#include <sys/socket.h>
+#include <sys/un.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <cstddef>
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -65,6 +69,25 @@ Outcome RunProbe(const std::vector<std::string>& extra) {
     return outcome;
 }
 
+// An X display no server answers on now, through its socket file or its abstract socket.
+std::string UnservedDisplay() {
+    for (int n = 987;; ++n) {
+        const std::string socket = "/tmp/.X11-unix/X" + std::to_string(n);
+        bool served = false;
+        for (const std::size_t abstract : {0, 1}) {
+            sockaddr_un address{};
+            address.sun_family = AF_UNIX;
+            std::memcpy(address.sun_path + abstract, socket.data(), socket.size());
+            const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
+            const auto length =
+                static_cast<socklen_t>(offsetof(sockaddr_un, sun_path) + abstract + socket.size());
+            served = served || ::connect(fd, reinterpret_cast<const sockaddr*>(&address), length) == 0;
+            ::close(fd);
+        }
+        if (!served) return ":" + std::to_string(n);
+    }
+}
+
 TEST(StartupTest, WithoutADisplayTheProgramSaysSoAndExitsWithoutASignal) {
     struct Case {
         const char* what;
@@ -72,7 +95,7 @@ TEST(StartupTest, WithoutADisplayTheProgramSaysSoAndExitsWithoutASignal) {
     };
     const Case cases[] = {
         {"no display variable at all", {}},
-        {"an X display nobody serves", {"DISPLAY=:987"}},
+        {"an X display nobody serves", {"DISPLAY=" + UnservedDisplay()}},
         {"the X platform asked for, no display", {"QT_QPA_PLATFORM=xcb"}},
         {"a Wayland socket that does not exist", {"WAYLAND_DISPLAY=ostrel-no-such-socket"}},
     };
