@@ -6,7 +6,7 @@
 #include "colour/rgb_encoding.h"
 #include "platform/ui/user_interface.h"
 #include "shell_state/shell_state.h"
-#include "ui/cielab_panel.h"
+#include "windows/cielab_panel.h"
 
 namespace {
 

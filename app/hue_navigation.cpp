@@ -7,7 +7,7 @@
 #include "app/hue_table.h"
 #include "platform/ui/user_interface.h"
 #include "shell_state/shell_state.h"
-#include "ui/main_panel.h"
+#include "windows/main_panel.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include "colour/rgb_encoding.h"
 #include "platform/ui/user_interface.h"
 #include "shell_state/shell_state.h"
-#include "ui/main_panel.h"
+#include "windows/main_panel.h"
 
 namespace {
 

@@ -9,7 +9,7 @@
 #include "platform/ui/user_interface.h"
 #include "report/wordreport.h"
 #include "shell_state/shell_state.h"
-#include "ui/main_panel.h"
+#include "windows/main_panel.h"
 
 int ChangeColorSpaceCallback(int, int, int event, void*, int, int) {
     if (event != EVENT_COMMIT) return 0;

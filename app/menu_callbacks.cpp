@@ -6,8 +6,8 @@
 #include "platform/ui/user_interface.h"
 #include "platform/utility/utility.h"
 #include "shell_state/shell_state.h"
-#include "ui/chart3d_panel.h"
-#include "ui/menu_bar.h"
+#include "windows/chart3d_panel.h"
+#include "windows/menu_bar.h"
 
 namespace {
 

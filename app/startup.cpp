@@ -11,10 +11,10 @@
 #include "platform/ui/user_interface.h"
 #include "platform/utility/utility.h"
 #include "shell_state/shell_state.h"
-#include "ui/chart3d_panel.h"
-#include "ui/cielab_panel.h"
-#include "ui/main_panel.h"
-#include "ui/menu_bar.h"
+#include "windows/chart3d_panel.h"
+#include "windows/cielab_panel.h"
+#include "windows/main_panel.h"
+#include "windows/menu_bar.h"
 
 namespace {
 

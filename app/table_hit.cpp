@@ -5,8 +5,8 @@
 #include "app/colour_detail.h"
 #include "platform/ui/user_interface.h"
 #include "shell_state/shell_state.h"
-#include "ui/colour_table.h"
-#include "ui/main_panel.h"
+#include "windows/colour_table.h"
+#include "windows/main_panel.h"
 
 namespace {
 

@@ -12,7 +12,7 @@
 #include "colour/white_points.h"
 #include "platform/ui/user_interface.h"
 #include "shell_state/shell_state.h"
-#include "ui/chart3d_panel.h"
+#include "windows/chart3d_panel.h"
 
 namespace {
 

@@ -15,7 +15,7 @@
 #include "platform/ui/user_interface.h"
 #include "platform/utility/utility_testing.h"
 #include "shell_state/shell_state.h"
-#include "ui/main_panel.h"
+#include "windows/main_panel.h"
 
 namespace {
 

@@ -6,9 +6,9 @@
 #include <cstdlib>
 
 #include "platform/ui/user_interface.h"
-#include "ui/chart3d_panel.h"
-#include "ui/cielab_panel.h"
-#include "ui/main_panel.h"
+#include "windows/chart3d_panel.h"
+#include "windows/cielab_panel.h"
+#include "windows/main_panel.h"
 
 namespace {
 

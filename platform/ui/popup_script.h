@@ -16,7 +16,7 @@ struct PopupAnswer {
 };
 
 struct PopupScript {
-    bool scripted = false;  // set by the first queued answer: popups then never wait for a person
+    bool scripted = false;    // set by the first queued answer: popups then never wait for a person
     bool realPopups = false;  // unscripted popups open even without a screen, for a test to drive
     std::deque<PopupAnswer> answers;
     std::vector<ui_testing::ShownPopup> shown;

@@ -17,9 +17,9 @@
 #include "colour/cie_conversions.h"
 #include "colour/rgb_encoding.h"
 #include "tests/app/shell_fixture.h"
-#include "ui/cielab_panel.h"
-#include "ui/main_panel.h"
-#include "ui/menu_bar.h"
+#include "windows/cielab_panel.h"
+#include "windows/main_panel.h"
+#include "windows/menu_bar.h"
 
 namespace {
 

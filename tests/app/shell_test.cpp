@@ -10,8 +10,8 @@
 #include "colour/rgb_encoding.h"
 #include "platform/ui/call_log.h"
 #include "tests/app/shell_fixture.h"
-#include "ui/cielab_panel.h"
-#include "ui/main_panel.h"
+#include "windows/cielab_panel.h"
+#include "windows/main_panel.h"
 
 namespace {
 

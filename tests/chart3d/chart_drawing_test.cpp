@@ -9,7 +9,7 @@
 #include "platform/ui/bitmap_store.h"
 #include "platform/ui/text_image.h"
 #include "tests/chart3d/chart_fixture.h"
-#include "ui/chart3d_pictures.h"
+#include "windows/chart3d_pictures.h"
 
 namespace {
 

@@ -13,8 +13,8 @@
 #include "platform/ui/ui_testing.h"
 #include "platform/ui/user_interface.h"
 #include "shell_state/shell_state.h"
-#include "tests/ui/call_log_helpers.h"
-#include "ui/chart3d_panel.h"
+#include "tests/windows/call_log_helpers.h"
+#include "windows/chart3d_panel.h"
 
 class ChartWindow : public ::testing::Test {
   protected:

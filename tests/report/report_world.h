@@ -10,7 +10,7 @@
 #include "colour/white_points.h"
 #include "platform/ui/user_interface.h"
 #include "shell_state/shell_state.h"
-#include "ui/main_panel.h"
+#include "windows/main_panel.h"
 
 inline bool StartReportWorld(char* argv[]) {
     setenv("QT_QPA_PLATFORM", "offscreen", 1);

@@ -1,4 +1,4 @@
-// Draws the windows' pictures and writes them as bitmap texts into the C++ sources of ui/,
+// Draws the windows' pictures and writes them as bitmap texts into the C++ sources of windows/,
 // one source per group of pictures, plus the PNGs for a person to look at.
 //
 //   draw_pictures <folder for the sources> <folder for the PNGs>
@@ -39,7 +39,7 @@ struct Picture {
     QImage image;
 };
 
-// One generated source: its name in ui/ and the pictures it defines.
+// One generated source: its name in windows/ and the pictures it defines.
 struct Source {
     const char* name;
     std::vector<Picture> pictures;
@@ -48,7 +48,7 @@ struct Source {
 bool WriteSource(const std::string& sourceFolder, const std::string& pngFolder, const Source& s) {
     const std::string path = sourceFolder + "/" + s.name + ".cpp";
     std::ofstream source(path);
-    source << "#include \"ui/" << s.name << ".h\"\n\n"
+    source << "#include \"windows/" << s.name << ".h\"\n\n"
            << "// Written by tools/draw_pictures; do not edit. The PNGs beside the tool's output\n"
               "// (data/pictures) show the same images.\n";
     for (const Picture& p : s.pictures) {

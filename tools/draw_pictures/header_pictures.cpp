@@ -14,7 +14,7 @@
 #include "platform/ui/user_interface.h"
 #include "shell_state/shell_state.h"
 #include "tools/draw_pictures/pictures.h"
-#include "ui/chart3d_panel.h"
+#include "windows/chart3d_panel.h"
 
 namespace {
 

@@ -1,8 +1,9 @@
 // The Windows fonts the windows name map to installed look-alikes; glyph buttons get symbols.
+#include "platform/ui/fonts.h"
+
 #include <QFontInfo>
 #include <QGuiApplication>
 
-#include "platform/ui/fonts.h"
 #include "tests/platform/ui/ui_fixture.h"
 
 namespace {

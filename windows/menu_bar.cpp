@@ -1,4 +1,4 @@
-#include "ui/menu_bar.h"
+#include "windows/menu_bar.h"
 
 #include "platform/ui/user_interface.h"
 #include "report/wordreport.h"

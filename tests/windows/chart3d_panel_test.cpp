@@ -1,6 +1,6 @@
 // The 3D chart window's build: its calls, the identifiers the chart relies on, the values it
 // starts with, its canvas picture and the stop at the first failing call.
-#include "ui/chart3d_panel.h"
+#include "windows/chart3d_panel.h"
 
 #include <gtest/gtest.h>
 
@@ -9,8 +9,8 @@
 #include "platform/ui/text_image.h"
 #include "platform/ui/ui_testing.h"
 #include "platform/ui/user_interface.h"
-#include "tests/ui/call_log_helpers.h"
-#include "ui/chart3d_pictures.h"
+#include "tests/windows/call_log_helpers.h"
+#include "windows/chart3d_pictures.h"
 
 namespace {
 

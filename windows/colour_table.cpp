@@ -1,4 +1,4 @@
-#include "ui/colour_table.h"
+#include "windows/colour_table.h"
 
 #include <array>
 #include <limits>
@@ -6,8 +6,8 @@
 
 #include "platform/ui/bitmaps.h"
 #include "platform/ui/user_interface.h"
-#include "ui/build_rules.h"
-#include "ui/main_panel.h"
+#include "windows/build_rules.h"
+#include "windows/main_panel.h"
 
 namespace {
 

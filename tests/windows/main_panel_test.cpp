@@ -1,6 +1,6 @@
 // The main window's build: its calls, what it leaves on the screen's model, and the stop at
 // the first failing call.
-#include "ui/main_panel.h"
+#include "windows/main_panel.h"
 
 #include <gtest/gtest.h>
 
@@ -14,9 +14,9 @@
 #include "platform/ui/registry.h"
 #include "platform/ui/ui_testing.h"
 #include "platform/ui/user_interface.h"
-#include "tests/ui/call_log_helpers.h"
-#include "ui/colour_table.h"
-#include "ui/menu_bar.h"
+#include "tests/windows/call_log_helpers.h"
+#include "windows/colour_table.h"
+#include "windows/menu_bar.h"
 
 namespace {
 

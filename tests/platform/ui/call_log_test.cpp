@@ -1,10 +1,11 @@
 // The call record the window builders' tests read: every argument must tell its type apart.
+#include "platform/ui/call_log.h"
+
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
 #include <string>
 
-#include "platform/ui/call_log.h"
 #include "tests/platform/ui/ui_fixture.h"
 
 namespace {

@@ -1,13 +1,13 @@
-#include "ui/main_panel.h"
+#include "windows/main_panel.h"
 
 #include <array>
 
 #include "platform/ui/user_interface.h"
-#include "ui/build_rules.h"
-#include "ui/colour_table.h"
-#include "ui/logo_picture.h"
-#include "ui/main_panel_pictures.h"
-#include "ui/menu_bar.h"
+#include "windows/build_rules.h"
+#include "windows/colour_table.h"
+#include "windows/logo_picture.h"
+#include "windows/main_panel_pictures.h"
+#include "windows/menu_bar.h"
 
 int PANEL_RGBRING = 0;
 int PANEL_TABLE = 0;

@@ -1,5 +1,5 @@
 // Scaling of a window to the screen and the picture-loading rule.
-#include "ui/build_rules.h"
+#include "windows/build_rules.h"
 
 #include <gtest/gtest.h>
 
@@ -7,8 +7,8 @@
 
 #include "platform/ui/ui_testing.h"
 #include "platform/ui/user_interface.h"
-#include "tests/ui/call_log_helpers.h"
-#include "ui/main_panel.h"
+#include "tests/windows/call_log_helpers.h"
+#include "windows/main_panel.h"
 
 namespace {
 

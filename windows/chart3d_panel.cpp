@@ -1,4 +1,4 @@
-#include "ui/chart3d_panel.h"
+#include "windows/chart3d_panel.h"
 
 #include <array>
 #include <span>
@@ -6,9 +6,9 @@
 #include "chart3d/chart3d.h"
 #include "platform/ui/bitmaps.h"
 #include "platform/ui/user_interface.h"
-#include "ui/build_rules.h"
-#include "ui/chart3d_pictures.h"
-#include "ui/logo_picture.h"
+#include "windows/build_rules.h"
+#include "windows/chart3d_pictures.h"
+#include "windows/logo_picture.h"
 
 int CHART3D_CANVAS = 0;
 int CHART3D_PHISLIDE = 0;

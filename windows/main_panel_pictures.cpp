@@ -1,4 +1,4 @@
-#include "ui/main_panel_pictures.h"
+#include "windows/main_panel_pictures.h"
 
 // Written by tools/draw_pictures; do not edit. The PNGs beside the tool's output
 // (data/pictures) show the same images.

@@ -1,6 +1,6 @@
 // The colour detail window: its build's calls in order, the stop at the first failing call,
 // the scaling to the screen and what a person sees once a colour is written into it.
-#include "ui/cielab_panel.h"
+#include "windows/cielab_panel.h"
 
 #include <gtest/gtest.h>
 
@@ -13,7 +13,7 @@
 
 #include "platform/ui/ui_testing.h"
 #include "platform/ui/user_interface.h"
-#include "tests/ui/call_log_helpers.h"
+#include "tests/windows/call_log_helpers.h"
 
 namespace {
 

@@ -1,5 +1,5 @@
 // The main window's menu bar: its entries, their names and the stop at the first failure.
-#include "ui/menu_bar.h"
+#include "windows/menu_bar.h"
 
 #include <gtest/gtest.h>
 
@@ -7,7 +7,7 @@
 
 #include "platform/ui/ui_testing.h"
 #include "platform/ui/user_interface.h"
-#include "tests/ui/call_log_helpers.h"
+#include "tests/windows/call_log_helpers.h"
 
 namespace {
 

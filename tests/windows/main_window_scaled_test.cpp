@@ -9,7 +9,7 @@
 #include "platform/ui/fonts.h"
 #include "platform/ui/ui_testing.h"
 #include "platform/ui/user_interface.h"
-#include "ui/main_panel.h"
+#include "windows/main_panel.h"
 
 namespace {
 

@@ -13,11 +13,11 @@
 #include "platform/ui/text_image.h"
 #include "platform/ui/ui_testing.h"
 #include "platform/ui/user_interface.h"
-#include "tests/ui/call_log_helpers.h"
-#include "ui/colour_table.h"
-#include "ui/logo_picture.h"
-#include "ui/main_panel.h"
-#include "ui/main_panel_pictures.h"
+#include "tests/windows/call_log_helpers.h"
+#include "windows/colour_table.h"
+#include "windows/logo_picture.h"
+#include "windows/main_panel.h"
+#include "windows/main_panel_pictures.h"
 
 namespace {
 

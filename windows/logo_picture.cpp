@@ -1,4 +1,4 @@
-#include "ui/logo_picture.h"
+#include "windows/logo_picture.h"
 
 // Written by tools/draw_pictures; do not edit. The PNGs beside the tool's output
 // (data/pictures) show the same images.

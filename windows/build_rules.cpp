@@ -1,4 +1,4 @@
-#include "ui/build_rules.h"
+#include "windows/build_rules.h"
 
 #include <limits>
 

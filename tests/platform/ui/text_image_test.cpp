@@ -1,4 +1,6 @@
 // The image text format and the bitmaps made from it.
+#include "platform/ui/text_image.h"
+
 #include <gtest/gtest.h>
 #include <unistd.h>
 
@@ -10,7 +12,6 @@
 
 #include "platform/ui/bitmap_store.h"
 #include "platform/ui/bitmaps.h"
-#include "platform/ui/text_image.h"
 
 namespace {
 

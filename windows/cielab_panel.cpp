@@ -1,11 +1,11 @@
-#include "ui/cielab_panel.h"
+#include "windows/cielab_panel.h"
 
 #include <array>
 
 #include "platform/ui/user_interface.h"
-#include "ui/build_rules.h"
-#include "ui/cielab_pictures.h"
-#include "ui/logo_picture.h"
+#include "windows/build_rules.h"
+#include "windows/cielab_pictures.h"
+#include "windows/logo_picture.h"
 
 int CIELAB_H = 0;
 int CIELAB_L2 = 0;
