@@ -248,8 +248,8 @@ TEST_F(Shell, BackgroundSwitchGivesADarkTableAndBackALightOne) {
 }
 
 // The menu as a person uses it: each Display item shows its window with a check mark, then
-// hides it; the chart is drawn on showing and follows the ring's space; About and Contents say
-// what they should; a quit goes ahead only once confirmed.
+// hides it; the chart is drawn on showing and follows the ring's space; Report asks for a
+// document, About and Contents say what they should; a quit goes ahead only once confirmed.
 TEST_F(Shell, MenuCommandsDoWhatTheirItemsSay) {
     Start();
     for (const auto& [item, panel] :
@@ -281,6 +281,8 @@ TEST_F(Shell, MenuCommandsDoWhatTheirItemsSay) {
     ui_testing::MoveSlide(chart3dPanel, CHART3D_SCALESLIDE, {3.0, 2.5});
     EXPECT_TRUE(ui_testing::GrabPanel(chart3dPanel).pixels == before);
 
+    ui_testing::QueueFileAnswer(0, "");
+    ui_testing::ChooseMenuItem(menuBar, MENU_FILE_REPORT);
     ui_testing::QueueMessageAnswer();
     ui_testing::ChooseMenuItem(menuBar, MENU_HELP_ABOUT);
     ui_testing::QueueMessageAnswer();
@@ -314,9 +316,10 @@ TEST_F(Shell, MenuCommandsDoWhatTheirItemsSay) {
                              "Really quit the program ?";
     std::vector<std::string> shown;
     for (const auto& p : ui_testing::TakeShownPopups())
-        shown.push_back(p.kind + " " + p.title + ": " + p.text);
+        shown.push_back(p.kind + " " + p.title + (p.kind == "file" ? "" : ": " + p.text));  // not its folder
     EXPECT_EQ(shown,
-              (std::vector<std::string>{"message " + head + ": " + head +
+              (std::vector<std::string>{"file " + head,
+                                        "message " + head + ": " + head +
                                             "\nall rights reserved\n\nOstrel Color\u00a9 System viewer\n"
                                             "Colour systems department\nKelbrant Farben GmbH\n"
                                             "Bielefeld, Germany\nwww.kelbrant.example",
