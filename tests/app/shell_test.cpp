@@ -1,6 +1,11 @@
-// The viewer started in-process: its name, ring, table, hit test, navigation and copy.
+// The viewer started in-process: its name, ring, table, hit test, navigation, background,
+// menu commands and copy.
+#include <QTimer>
+#include <algorithm>
 #include <array>
 #include <cstdio>
+#include <tuple>
+#include <vector>
 
 #include "app/colour_detail.h"
 #include "app/hue_navigation.h"
@@ -10,8 +15,10 @@
 #include "colour/rgb_encoding.h"
 #include "platform/ui/call_log.h"
 #include "tests/app/shell_fixture.h"
+#include "windows/chart3d_panel.h"
 #include "windows/cielab_panel.h"
 #include "windows/main_panel.h"
+#include "windows/menu_bar.h"
 
 namespace {
 
@@ -79,6 +86,13 @@ TEST_F(Shell, StartsOnTheGreyPageWithTheRingFilledAndTheLabelCentred) {
     EXPECT_EQ(CellText(6, 7) + CellText(20, 11), "000 15 00000 90 00");
     EXPECT_EQ(Labels(), "||||||||||||");
     EXPECT_EQ((GetCtrlAttribute(mainPanel, PANEL_LIGHTNESS, ATTR_VISIBLE, &shown), shown), 0);
+    int size = 0;
+    std::string font, chartTitle;
+    GetTableCellAttribute(mainPanel, PANEL_TABLE, MakePoint(6, 7), ATTR_TEXT_POINT_SIZE, &size);
+    GetTableCellAttribute(mainPanel, PANEL_TABLE, MakePoint(6, 7), ATTR_TEXT_FONT, &font);
+    GetCtrlVal(chart3dPanel, CHART3D_CHARTNAME, &chartTitle);
+    EXPECT_EQ(std::tuple(size, font, chartTitle),
+              std::tuple(10, "Arial Narrow", "Ostrel Color\u00a9 System"));
 }
 
 // Paints a page, then hits every swatch, the code beneath it, the spacer right of it and the
@@ -133,10 +147,25 @@ TEST_F(Shell, NavigationWrapsAndTheWheelPicksTheNearestHue) {
                           Step{PrevHueCallback, PANEL_PREVBUTTON, EVENT_LEFT_CLICK, 12, 12},
                           Step{GreyHueCallback, PANEL_HOMEBUTTON, EVENT_COMMIT, 12, 12}}) {
         actualIndex = s.from;
-        selectedLightness = 50;
+        selectedHue = 10, selectedLightness = 50, selectedChroma = 5;
+        DisplayColor();
         s.callback(mainPanel, s.control, s.event, nullptr, 0, 0);
         EXPECT_EQ(actualIndex, s.to) << "from " << s.from;
         EXPECT_EQ(selectedLightness, s.from == s.to ? 50 : 0);
+        if (s.from == s.to) continue;
+        // The new page's hue over the wheel, the scale and the caption only on a chromatic page,
+        // and the detail window dimmed.
+        std::string hue;
+        int scale = -1, caption = -1, dimmed = -1;
+        GetCtrlVal(mainPanel, PANEL_HUE, &hue);
+        GetCtrlAttribute(mainPanel, PANEL_LIGHTNESS, ATTR_VISIBLE, &scale);
+        GetCtrlAttribute(mainPanel, PANEL_CHROMA, ATTR_VISIBLE, &caption);
+        GetPanelAttribute(cielabPanel, ATTR_DIMMED, &dimmed);
+        char expected[16];
+        std::snprintf(expected, sizeof expected, "HUE\n%03d", chartOrg[s.to].hue);
+        const bool chromatic = chartOrg[s.to].hue != 0;
+        EXPECT_EQ(std::tuple(hue, scale != 0, caption != 0, dimmed),
+                  std::tuple(std::string(expected), chromatic, chromatic, 1));
     }
     // 15.64 degrees truncates to 15; 345 ties 340 and 350; 3 does not wrap to 360.
     for (const auto& [dx, dy, hue] : std::array<std::array<int, 3>, 8>{{{100, -28, 10},
@@ -196,6 +225,105 @@ TEST_F(Shell, DetailWindowFollowsTheSelection) {
         EXPECT_EQ(hue * 1000 + slide, s.hue * 1000 + s.lightness);
         EXPECT_EQ(name, code);
     }
+}
+
+// A click on the switch darkens the whole table, a second one makes it light again.
+TEST_F(Shell, BackgroundSwitchGivesADarkTableAndBackALightOne) {
+    Start();
+    for (const auto& [ground, text, grid] :
+         {std::tuple{0x000000, 0xC0C0C0, 0x202020}, std::tuple{0xFFFFFF, 0x808080, 0xF0F0F0}}) {
+        ui_testing::SendClick(mainPanel, PANEL_BINARYSWITCH, 6, 20);
+        std::array<int, 4> code{};  // the code cell "000 15 00"
+        for (std::size_t i = 0; i < code.size(); ++i)
+            GetTableCellAttribute(mainPanel, PANEL_TABLE, MakePoint(6, 7),
+                                  std::array{ATTR_TEXT_BGCOLOR, ATTR_TEXT_COLOR, ATTR_HORIZONTAL_GRID_COLOR,
+                                             ATTR_VERTICAL_GRID_COLOR}[i],
+                                  &code[i]);
+        EXPECT_EQ(code, (std::array{ground, text, grid, grid}));
+        // An empty swatch cell (column 12, row 2) as drawn, each channel within a few levels.
+        const unsigned drawn = ui_testing::GrabPanel(mainPanel).At(446, 165);
+        for (const int shift : {0, 8, 16})
+            EXPECT_NEAR(int(drawn >> shift & 0xFF), ground >> shift & 0xFF, 4) << std::hex << drawn;
+    }
+}
+
+// The menu as a person uses it: each Display item shows its window with a check mark, then
+// hides it; the chart is drawn on showing and follows the ring's space; Report asks for a
+// document, About and Contents say what they should; a quit goes ahead only once confirmed.
+TEST_F(Shell, MenuCommandsDoWhatTheirItemsSay) {
+    Start();
+    for (const auto& [item, panel] :
+         {std::pair{MENU_DISPLAY_CIELAB, cielabPanel}, std::pair{MENU_DISPLAY_CHART3D, chart3dPanel}}) {
+        for (const int shown : {1, 0}) {
+            ui_testing::ChooseMenuItem(menuBar, item);
+            int visible = -1;
+            GetPanelAttribute(panel, ATTR_VISIBLE, &visible);
+            EXPECT_EQ(visible * 10 + ui_testing::MenuItemShowsCheck(menuBar, item), shown * 11) << item;
+        }
+    }
+    SetCtrlVal(chart3dPanel, CHART3D_EDGESCHECKBOX, 0);  // no box: the picture is the chart's alone
+    ui_testing::ChooseMenuItem(menuBar, MENU_DISPLAY_CHART3D);
+    int width = 0, height = 0, clear = 0;
+    GetCtrlAttribute(chart3dPanel, CHART3D_CANVAS, ATTR_WIDTH, &width);
+    GetCtrlAttribute(chart3dPanel, CHART3D_CANVAS, ATTR_HEIGHT, &height);
+    GetCtrlAttribute(chart3dPanel, CHART3D_CANVAS, 1291, &clear);
+    EXPECT_EQ(std::tuple(width, height, clear), std::tuple(512, 512, 0x1000000));
+    // The a* axis runs down from the centre; over the centre lies the lightest grey.
+    auto canvas = [](int x, int y) { return int(ui_testing::GrabPanel(chart3dPanel).At(13 + x, 21 + y)); };
+    EXPECT_EQ(canvas(256, 460), 0xF04000);
+    for (const int space : {10, 12, 4}) {
+        if (space != 10) ui_testing::ChooseRingItem(mainPanel, PANEL_RGBRING, space + 1);
+        EXPECT_EQ(GetActualRgbSpace(), space);
+        EXPECT_EQ(canvas(256, 256), RGB__int(XYZ__RGB(Lab__XYZ({90.0f, 0.0f, 0.0f}, whiteRef)))) << space;
+    }
+    // The chart starts at the Scale slide's own value: moved away and back, it looks the same.
+    const auto before = ui_testing::GrabPanel(chart3dPanel).pixels;
+    ui_testing::MoveSlide(chart3dPanel, CHART3D_SCALESLIDE, {3.0, 2.5});
+    EXPECT_TRUE(ui_testing::GrabPanel(chart3dPanel).pixels == before);
+
+    ui_testing::QueueFileAnswer(0, "");
+    ui_testing::ChooseMenuItem(menuBar, MENU_FILE_REPORT);
+    ui_testing::QueueMessageAnswer();
+    ui_testing::ChooseMenuItem(menuBar, MENU_HELP_ABOUT);
+    ui_testing::QueueMessageAnswer();
+    ui_testing::StartRecording();
+    ui_testing::ChooseMenuItem(menuBar, MENU_HELP_CONTENTS);
+    const auto calls = ui_testing::StopRecording();
+    const auto help = std::find_if(calls.begin(), calls.end(), [](const ui_testing::RecordedCall& c) {
+        return c.operation == "SystemHelp";
+    });
+    ASSERT_NE(help, calls.end());
+    EXPECT_EQ(help->args.at(0) + " " + help->args.at(1),
+              ui_detail::Arg((dir / "HELP" / "Ostrel.hlp").string()).Text() + " 11");
+
+    // Declined, the program runs on; confirmed, its event loop ends.
+    ui_testing::QueueConfirmAnswer(0);
+    ui_testing::ChooseMenuItem(menuBar, MENU_FILE_QUIT);
+    QTimer confirm, guard;
+    confirm.setSingleShot(true);
+    QObject::connect(&confirm, &QTimer::timeout, [] {
+        ui_testing::QueueConfirmAnswer(1);
+        ui_testing::ChooseMenuItem(menuBar, MENU_FILE_QUIT);
+    });
+    QObject::connect(&guard, &QTimer::timeout, [] { QuitUserInterface(9); });
+    confirm.start(0);
+    guard.start(10000);
+    EXPECT_EQ(RunUserInterface(), 0);
+
+    const std::string head = "Ostrel v1.00 Jun 03 2006";
+    const std::string quit = "confirm " + head + ": " + head +
+                             "\nall rights reserved\nKelbrant Farben GmbH, Bielefeld, Germany\n\n"
+                             "Really quit the program ?";
+    std::vector<std::string> shown;
+    for (const auto& p : ui_testing::TakeShownPopups())
+        shown.push_back(p.kind + " " + p.title + (p.kind == "file" ? "" : ": " + p.text));  // not its folder
+    EXPECT_EQ(shown,
+              (std::vector<std::string>{"file " + head,
+                                        "message " + head + ": " + head +
+                                            "\nall rights reserved\n\nOstrel Color\u00a9 System viewer\n"
+                                            "Colour systems department\nKelbrant Farben GmbH\n"
+                                            "Bielefeld, Germany\nwww.kelbrant.example",
+                                        "message " + head + ": unable to load help file", quit, quit}));
 }
 
 TEST_F(Shell, CopyHidesTheOperatingControlsOnlyForThePicture) {

@@ -6,8 +6,12 @@
 #include <algorithm>
 #include <cstddef>
 #include <string>
+#include <type_traits>
+#include <variant>
 #include <vector>
 
+#include "platform/ui/attr_value.h"
+#include "platform/ui/controls.h"
 #include "platform/ui/ui_testing.h"
 
 using Calls = std::vector<ui_testing::RecordedCall>;
@@ -50,6 +54,26 @@ inline std::string Num(int value) {
 }
 inline std::string Cell(int column, int row) {
     return "(" + Num(column) + "," + Num(row) + ")";
+}
+
+// Whether the control's attribute, read back as the kind of `expected`, holds that value.
+inline ::testing::AssertionResult Holds(int panel, int control, int attribute, const AttrValue& expected) {
+    return std::visit(
+        [&](const auto& want) {
+            using T = std::decay_t<decltype(want)>;
+            if constexpr (std::is_same_v<T, int> || std::is_same_v<T, double> ||
+                          std::is_same_v<T, std::string>) {
+                T got{};
+                const int result = GetCtrlAttribute(panel, control, attribute, &got);
+                if (result == 0 && got == want) return ::testing::AssertionSuccess();
+                return ::testing::AssertionFailure()
+                       << "attribute " << attribute << " of control " << control << " reads " << got << " ("
+                       << result << "), not " << want;
+            } else {
+                return ::testing::AssertionFailure() << "a kind of value not read back here";
+            }
+        },
+        expected.value);
 }
 
 // A clean layer at the design resolution before and after each test; Build records one whole

@@ -6,7 +6,6 @@
 
 #include <array>
 #include <limits>
-#include <map>
 #include <string>
 #include <variant>
 
@@ -32,109 +31,52 @@ std::array<int*, 15> ControlGlobals() {
 
 using MainPanel = WindowBuildTest<BuildPANEL>;
 
-TEST_F(MainPanel, CallCountsPerOperation) {
+// What a person reads on the controls and what working them gives: the window's title, the
+// captions, the buttons' glyphs, texts, colours and fonts, and the switch's texts and values.
+TEST_F(MainPanel, TextsGlyphsColoursAndTheSwitchAsDescribed) {
     const Calls calls = Build();
     ASSERT_GT(panel, 0);
-    // Counted by hand from the window's description: 15 controls, 12 of them defaulted,
-    // three pictures that each make, hand over and free one bitmap, 425 cell picture steps
-    // whose text makes none, and the 21 calls of the menu bar.
-    const std::map<std::string, std::size_t> expected{
-        {"NewPanel", 1},
-        {"SetPanelAttribute", 11},
-        {"NewCtrl", 15},
-        {"SetCtrlAttribute", 242},
-        {"InsertListItem", 14},
-        {"DefaultCtrl", 12},
-        {"GetUserBitmapFromText", 428},
-        {"SetCtrlBitmap", 3},
-        {"DiscardBitmap", 3},
-        {"InsertTableRows", 1},
-        {"SetTableRowAttribute", 690},
-        {"InsertTableColumns", 1},
-        {"SetTableColumnAttribute", 1012},
-        {"SetTableCellAttribute", 14450},
-        {"SetActiveTableCell", 1},
-        {"GetSystemAttribute", 1},
-        {"NewMenuBar", 1},
-        {"NewMenu", 3},
-        {"NewMenuItem", 6},
-        {"InsertSeparator", 1},
-        {"SetMenuBarAttribute", 10},
-    };
-    std::size_t total = 0;
-    for (const auto& [operation, count] : expected) {
-        EXPECT_EQ(CountOf(calls, operation), count) << operation;
-        total += count;
-    }
-    EXPECT_EQ(calls.size(), total) << "calls of operations not expected at all";
-
-    const std::string p = Num(panel), t = Num(PANEL_TABLE);
-    std::size_t tableAttributes = 0;
-    for (const auto& c : calls) {
-        if (Matches(c, "SetCtrlAttribute", {p, t})) ++tableAttributes;
-    }
-    // 41 while the table is built, 593 and 560 at its end, then its tab position and 612.
-    EXPECT_EQ(tableAttributes, 45u);
-}
-
-TEST_F(MainPanel, StagesBeginAndEndWithTheirOwnCalls) {
-    const Calls calls = Build();
-    ASSERT_GT(panel, 0);
-    const std::string p = Num(panel), t = Num(PANEL_TABLE);
-
     EXPECT_TRUE(Matches(calls[0], "NewPanel", {"0", Quoted("Kelbrant Ostrel"), "21", "5", "780", "860"}));
-    EXPECT_TRUE(Matches(calls[1], "SetPanelAttribute", {p, "501", Quoted("PANEL")}));
-    EXPECT_TRUE(Matches(calls[8], "SetPanelAttribute", {p, "621", "0"}));
-    EXPECT_TRUE(Matches(calls[9], "NewCtrl", {p, "300", Quoted("RGB Space Representation"), "758", "340"}));
-
-    // The table sits between the ring's last attribute and the home button.
-    const std::size_t tableMade = IndexOf(calls, "NewCtrl", {p, "510"});
-    ASSERT_NE(tableMade, std::string::npos);
-    EXPECT_TRUE(Matches(calls[tableMade - 1], "SetCtrlAttribute", {p, Num(PANEL_RGBRING), "700", "32"}));
-    EXPECT_TRUE(
-        Matches(calls[tableMade], "NewCtrl", {p, "510", Quoted("Ostrel Color\u00a9 System"), "90", "71"}));
-    EXPECT_TRUE(Matches(calls[tableMade + 1], "SetCtrlAttribute", {p, t, "501", Quoted("TABLE")}));
-    EXPECT_TRUE(Matches(calls[tableMade + 41], "SetCtrlAttribute", {p, t, "649", "1"}));
-    EXPECT_TRUE(Matches(calls[tableMade + 42], "InsertTableRows", {p, t, "-1", "17", "-1"}));
-
-    const std::size_t firstRow = IndexOf(calls, "SetTableRowAttribute");
-    const std::size_t lastRow = LastIndexOf(calls, "SetTableRowAttribute");
-    EXPECT_EQ(firstRow, tableMade + 43);
-    EXPECT_TRUE(Matches(calls[firstRow], "SetTableRowAttribute", {p, t, "1", "640", Num(0xA0A0A0)}));
-    EXPECT_TRUE(Matches(calls[lastRow], "SetTableRowAttribute", {p, t, "17", "1592", "160"}));
-    EXPECT_EQ(lastRow - firstRow + 1, 690u);
-    EXPECT_TRUE(Matches(calls[lastRow + 1], "InsertTableColumns", {p, t, "-1", "25", "-1"}));
-
-    const std::size_t firstColumn = IndexOf(calls, "SetTableColumnAttribute");
-    const std::size_t lastColumn = LastIndexOf(calls, "SetTableColumnAttribute");
-    EXPECT_EQ(firstColumn, lastRow + 2);
-    EXPECT_TRUE(Matches(calls[firstColumn], "SetTableColumnAttribute", {p, t, "1", "641", Quoted("")}));
-    EXPECT_TRUE(Matches(calls[lastColumn], "SetTableColumnAttribute", {p, t, "25", "1592", "0"}));
-    EXPECT_EQ(lastColumn - firstColumn + 1, 1012u);
-
-    // 425 steps of 34 settings and one picture text each.
-    const std::size_t firstCell = lastColumn + 1;
-    EXPECT_TRUE(Matches(calls[firstCell], "SetTableCellAttribute", {p, t, Cell(1, 1), "680", Num(0x303030)}));
-    EXPECT_TRUE(Matches(calls[firstCell + 33], "SetTableCellAttribute", {p, t, Cell(1, 1), "1592", "32"}));
-    EXPECT_TRUE(Matches(calls[firstCell + 34], "GetUserBitmapFromText", {Quoted("!!!!!$!!!!!"), "102"}));
-    EXPECT_TRUE(Matches(calls[firstCell + 35], "SetTableCellAttribute", {p, t, Cell(2, 1), "680"}));
-    const std::size_t afterCells = firstCell + 425 * 35;
-    EXPECT_TRUE(Matches(calls[afterCells - 2], "SetTableCellAttribute", {p, t, Cell(25, 17), "1592", "32"}));
-    EXPECT_TRUE(Matches(calls[afterCells - 1], "GetUserBitmapFromText", {Quoted("!!!!!$!!!!!"), "102"}));
-    EXPECT_TRUE(Matches(calls[afterCells], "DefaultCtrl", {p, t}));
-    EXPECT_TRUE(Matches(calls[afterCells + 1], "SetActiveTableCell", {p, t, Cell(24, 3)}));
-    EXPECT_TRUE(Matches(calls[afterCells + 2], "SetCtrlAttribute", {p, t, "593", "16"}));
-    EXPECT_TRUE(Matches(calls[afterCells + 3], "SetCtrlAttribute", {p, t, "560", "0"}));
-    EXPECT_TRUE(Matches(calls[afterCells + 4], "NewCtrl", {p, "205", Quoted("<"), "756", "185"}));
-
-    // The menu bar comes last, after 618 is back to 0.
-    const std::size_t bar = IndexOf(calls, "NewMenuBar", {p});
-    ASSERT_NE(bar, std::string::npos);
-    EXPECT_TRUE(Matches(calls[bar - 1], "SetPanelAttribute", {p, "618", "0"}));
-    EXPECT_EQ(calls.size() - bar, 21u);
-    EXPECT_EQ(calls.back().operation, "SetMenuBarAttribute");
-    EXPECT_EQ(calls.back().args.at(1), Num(MENU_HELP_CONTENTS));
-    EXPECT_EQ(calls.back().args.at(3), Quoted("CONTENTS"));
+    const struct {
+        int* control;
+        int attribute;
+        AttrValue value;
+    } rows[] = {
+        {&PANEL_RGBRING, ATTR_LABEL_TEXT, "RGB Space Representation"},
+        {&PANEL_RGBRING, ATTR_LABEL_COLOR, 0x3333FF},
+        {&PANEL_TABLE, ATTR_LABEL_TEXT, "Ostrel Color\u00a9 System"},
+        {&PANEL_TABLE, ATTR_LABEL_COLOR, 0x3333CC},
+        {&PANEL_TABLE, ATTR_LABEL_FONT, "Arial Black"},
+        {&PANEL_TABLE, ATTR_LABEL_POINT_SIZE, 16},
+        {&PANEL_PREV2BUTTON, ATTR_LABEL_TEXT, "7"},
+        {&PANEL_PREVBUTTON, ATTR_LABEL_TEXT, "3"},
+        {&PANEL_HOMEBUTTON, ATTR_LABEL_TEXT, "<"},
+        {&PANEL_NEXTBUTTON, ATTR_LABEL_TEXT, "4"},
+        {&PANEL_NEXT2BUTTON, ATTR_LABEL_TEXT, "8"},
+        {&PANEL_NEXT2BUTTON, ATTR_LABEL_FONT, "Webdings"},
+        {&PANEL_COPYBUTTON, ATTR_LABEL_TEXT, "Copy"},
+        {&PANEL_HUE, ATTR_DFLT_VALUE, "HUE\n000"},
+        {&PANEL_HUE, ATTR_TEXT_COLOR, 0xA0A0A0},
+        {&PANEL_HUE, ATTR_TEXT_FONT, "Arial Black"},
+        {&PANEL_KBTTEXT, ATTR_TEXT_FONT, "Bitstream Vera Sans"},
+        {&PANEL_KBTTEXT, ATTR_TEXT_POINT_SIZE, 9},
+        {&PANEL_CHROMA, ATTR_DFLT_VALUE, "c  h  r  o  m  a"},
+        {&PANEL_CHROMA, ATTR_TEXT_COLOR, 0x606060},
+        {&PANEL_CHROMA, ATTR_TEXT_BGCOLOR, 0xFFFFFF},
+        {&PANEL_CHROMA, ATTR_TEXT_FONT, "Arial"},
+        {&PANEL_BINARYSWITCH, ATTR_LABEL_TEXT, "Background"},
+        {&PANEL_BINARYSWITCH, ATTR_ON_VALUE, 1},
+        {&PANEL_BINARYSWITCH, ATTR_OFF_VALUE, 0},
+        {&PANEL_BINARYSWITCH, ATTR_ON_TEXT, "black"},
+        {&PANEL_BINARYSWITCH, ATTR_OFF_TEXT, "white"},
+    };
+    for (const auto& row : rows) EXPECT_TRUE(Holds(panel, *row.control, row.attribute, row.value));
+    int value = -1;
+    GetCtrlVal(panel, PANEL_BINARYSWITCH, &value);
+    EXPECT_EQ(value, 0) << "the switch starts light, as the table does";
+    // The menu bar comes once the panel is fitted to the screen.
+    EXPECT_LT(LastIndexOf(calls, "SetPanelAttribute", {Num(panel), "618", "0"}),
+              IndexOf(calls, "NewMenuBar"));
 }
 
 TEST_F(MainPanel, TableRowsColumnsAndCellsHoldTheirValues) {
@@ -150,30 +92,41 @@ TEST_F(MainPanel, TableRowsColumnsAndCellsHoldTheirValues) {
     const std::array<const char*, 8> lightness{"90", "80", "70", "60", "50", "40", "30", "20"};
     for (int row = 1; row <= 17; ++row) {
         SCOPED_TRACE(row);
-        int height = 0;
-        std::string label;
+        int height = 0, colour = 0, size = 0;
+        std::string label, font;
         GetTableRowAttribute(panel, t, row, 1650, &height);
         GetTableRowAttribute(panel, t, row, 641, &label);
+        GetTableRowAttribute(panel, t, row, 642, &font);
         EXPECT_EQ(height, row % 2 == 0 ? 50 : 25);
         EXPECT_EQ(label, row % 2 == 0 ? lightness[row / 2 - 1] : "");
+        EXPECT_EQ(font, row % 2 == 0 || row == 1 ? "Arial Black" : "NIDialogMetaFont");
+        if (row % 2 == 1 && row > 1) continue;  // their label colour and size are the table's
+        GetTableRowAttribute(panel, t, row, 640, &colour);
+        GetTableRowAttribute(panel, t, row, 646, &size);
+        EXPECT_EQ(colour, row == 1 ? 0xA0A0A0 : 0x9999FF);
+        EXPECT_EQ(size, row == 1 ? 13 : 14);
     }
     for (int column = 1; column <= 25; ++column) {
         SCOPED_TRACE(column);
-        int width = 0;
+        int width = 0, colour = 0;
         std::string label;
         GetTableColumnAttribute(panel, t, column, 1700, &width);
         GetTableColumnAttribute(panel, t, column, 641, &label);
         EXPECT_EQ(width, column % 2 == 0 ? 50 : 10);
         EXPECT_EQ(label, column % 2 == 0 ? std::to_string(column / 2) : "");
+        if (column % 2 == 1) continue;
+        GetTableColumnAttribute(panel, t, column, 640, &colour);
+        EXPECT_EQ(colour, 0x808080);
     }
 
     // Every cell ends with its own list's values, whatever its row and column set.
     for (int row = 1; row <= 17; ++row) {
         for (int column = 1; column <= 25; ++column) {
             const Point cell = MakePoint(column, row);
-            int size = 0, type = 0, colour = 0, grid = 0, dataType = 0;
+            int size = 0, type = 0, colour = 0, text = 0, grid = 0, dataType = 0;
             std::string font;
             GetTableCellAttribute(panel, t, cell, 686, &size);
+            GetTableCellAttribute(panel, t, cell, 680, &text);
             GetTableCellAttribute(panel, t, cell, 1580, &type);
             GetTableCellAttribute(panel, t, cell, 690, &colour);
             GetTableCellAttribute(panel, t, cell, 1583, &grid);
@@ -182,6 +135,7 @@ TEST_F(MainPanel, TableRowsColumnsAndCellsHoldTheirValues) {
             ASSERT_EQ(size, row == 3 ? 13 : 14) << column << "," << row;
             ASSERT_EQ(type, 1) << column << "," << row;
             ASSERT_EQ(colour, 0xFFFFFF) << column << "," << row;
+            ASSERT_EQ(text, 0x303030) << column << "," << row;
             ASSERT_EQ(grid, 0xF8F8F8) << column << "," << row;
             ASSERT_EQ(dataType, 1) << column << "," << row;
             ASSERT_EQ(font, "Arial Narrow") << column << "," << row;
