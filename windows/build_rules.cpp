@@ -19,8 +19,6 @@ constexpr int kPanelLeft = 531;
 constexpr int kPanelTop = 532;
 constexpr int kPanelWidth = 533;
 constexpr int kPanelHeight = 540;
-constexpr int kPicture = 480;
-constexpr int kFaceColour = 0xECE9D8;
 
 float ScaleFactor(int screenSize, double designSize, int percent) {
     return static_cast<float>(1.0 + ((screenSize / designSize - 1.0) * kPercentScale) * percent);
@@ -120,7 +118,7 @@ int NewNamedCtrl(int panel, int& global, int style, const char* label, int top, 
 
 int BuildPicture(int panel, int& global, const char* name, CtrlCallbackPtr callback, PictureLayout at,
                  const char* bitmapText, int& bitmap) {
-    if (const int r = NewNamedCtrl(panel, global, kPicture, "", at.top, at.left, name, callback); r < 0)
+    if (const int r = NewNamedCtrl(panel, global, CTRL_PICTURE, "", at.top, at.left, name, callback); r < 0)
         return r;
     const Setting settings[] = {{1020, 0},        {550, kFaceColour}, {620, 0},           {672, 9},
                                 {673, 15},        {674, 0xFFFFFF},    {1290, 0},          {1292, 0},

@@ -6,6 +6,12 @@
 #include <span>
 
 #include "platform/ui/attr_value.h"
+#include "platform/ui/ui_constants.h"
+
+// The windows' face colour, their command buttons', and none at all.
+inline constexpr int kFaceColour = 0xECE9D8;
+inline constexpr int kButtonColour = 0xF0F0FF;
+inline constexpr int kTransparent = VAL_TRANSPARENT;
 
 // One attribute setting of a list, applied in order.
 struct Setting {

@@ -25,19 +25,8 @@ namespace {
 
 constexpr PanelGeometry kDesign{198, 76, 619, 537};
 
-constexpr int kFaceColour = 0xECE9D8;
-constexpr int kTransparent = 0x1000000;
-constexpr int kButtonColour = 0xF0F0FF;
 constexpr int kTrackColour = 0xCCFF99;
 constexpr int kFloat = 3;
-
-constexpr int kTextMessage = 160;
-constexpr int kCommandButton = 205;
-constexpr int kCheckBox = 226;
-constexpr int kVerticalSlide = 113;
-constexpr int kHorizontalSlide = 114;
-constexpr int kPicture = 480;
-constexpr int kCanvas = 500;
 
 // The settings up to the value, the value made the default, then the rest.
 int SetValued(int panel, int control, std::span<const Setting> before, AttrValue value,
@@ -59,7 +48,7 @@ int DrawCanvasPicture(int panel, int control, const char* bitmapText, int& bitma
 }
 
 int BuildCanvas(int panel, int& bitmap) {
-    if (const int r = NewNamedCtrl(panel, CHART3D_CANVAS, kCanvas, "", 21, 13, "CANVAS", nullptr); r < 0)
+    if (const int r = NewNamedCtrl(panel, CHART3D_CANVAS, CTRL_CANVAS, "", 21, 13, "CANVAS", nullptr); r < 0)
         return r;
     const Setting settings[] = {{1020, 0},          {620, 0},         {672, 9},   {673, 15},
                                 {674, kFaceColour}, {1291, 0xF2F2FF}, {540, 512}, {533, 512},
@@ -69,7 +58,7 @@ int BuildCanvas(int panel, int& bitmap) {
 }
 
 int BuildLogo(int panel, int& bitmap) {
-    if (const int r = NewNamedCtrl(panel, CHART3D_LOGO, kPicture, "", 547, 462, "LOGO", nullptr); r < 0)
+    if (const int r = NewNamedCtrl(panel, CHART3D_LOGO, CTRL_PICTURE, "", 547, 462, "LOGO", nullptr); r < 0)
         return r;
     const Setting settings[] = {{1020, 0},       {550, kFaceColour}, {620, 0},  {672, 9},  {673, 15},
                                 {674, 0xFFFFFF}, {1290, 0},          {1292, 0}, {540, 60}, {533, 60},
@@ -80,8 +69,8 @@ int BuildLogo(int panel, int& bitmap) {
 
 int BuildPhiSlide(int panel) {
     int& s = CHART3D_PHISLIDE;
-    if (const int r =
-            NewNamedCtrl(panel, s, kHorizontalSlide, "Phi (/a*)", 584, 134, "PHISLIDE", RotateCallback);
+    if (const int r = NewNamedCtrl(panel, s, CTRL_NUMERIC_FLAT_HSLIDE, "Phi (/a*)", 584, 134, "PHISLIDE",
+                                   RotateCallback);
         r < 0)
         return r;
     const Setting before[] = {{1020, 0},  {710, kFloat},       {550, kFaceColour}, {620, 1},    {672, 42},
@@ -97,8 +86,8 @@ int BuildPhiSlide(int panel) {
 
 int BuildThetaSlide(int panel) {
     int& s = CHART3D_THETASLIDE;
-    if (const int r =
-            NewNamedCtrl(panel, s, kHorizontalSlide, "Theta (/b*)", 566, 134, "THETASLIDE", RotateCallback);
+    if (const int r = NewNamedCtrl(panel, s, CTRL_NUMERIC_FLAT_HSLIDE, "Theta (/b*)", 566, 134, "THETASLIDE",
+                                   RotateCallback);
         r < 0)
         return r;
     // The one angle slide that keeps the default precision.
@@ -116,8 +105,8 @@ int BuildThetaSlide(int panel) {
 
 int BuildRhoSlide(int panel) {
     int& s = CHART3D_RHOSLIDE;
-    if (const int r =
-            NewNamedCtrl(panel, s, kHorizontalSlide, "Rho (/L*)", 546, 134, "RHOSLIDE", RotateCallback);
+    if (const int r = NewNamedCtrl(panel, s, CTRL_NUMERIC_FLAT_HSLIDE, "Rho (/L*)", 546, 134, "RHOSLIDE",
+                                   RotateCallback);
         r < 0)
         return r;
     const Setting before[] = {{1020, 0},
@@ -147,7 +136,7 @@ int BuildRhoSlide(int panel) {
 int BuildScaleSlide(int panel) {
     int& s = CHART3D_SCALESLIDE;
     if (const int r =
-            NewNamedCtrl(panel, s, kVerticalSlide, "Scale x", 542, 274, "SCALESLIDE", RotateCallback);
+            NewNamedCtrl(panel, s, CTRL_NUMERIC_VSLIDE, "Scale x", 542, 274, "SCALESLIDE", RotateCallback);
         r < 0)
         return r;
     // The value must stay the chart's own starting scale.
@@ -165,7 +154,8 @@ int BuildScaleSlide(int panel) {
 
 int BuildCopyButton(int panel) {
     int& b = CHART3D_COPYBUTTON;
-    if (const int r = NewNamedCtrl(panel, b, kCommandButton, "Copy", 579, 407, "COPYBUTTON", Copy3DCallback);
+    if (const int r =
+            NewNamedCtrl(panel, b, CTRL_COMMAND_BUTTON, "Copy", 579, 407, "COPYBUTTON", Copy3DCallback);
         r < 0)
         return r;
     const Setting before[] = {{1020, 0x0F00}, {620, 1}};
@@ -175,7 +165,8 @@ int BuildCopyButton(int panel) {
 
 int BuildResetButton(int panel) {
     int& b = CHART3D_RESETBUTTON;
-    if (const int r = NewNamedCtrl(panel, b, kCommandButton, "reset", 561, 22, "RESETBUTTON", ResetCallback);
+    if (const int r =
+            NewNamedCtrl(panel, b, CTRL_COMMAND_BUTTON, "reset", 561, 22, "RESETBUTTON", ResetCallback);
         r < 0)
         return r;
     const Setting before[] = {{1020, 0}, {620, 1}};
@@ -185,7 +176,8 @@ int BuildResetButton(int panel) {
 
 int BuildEdgesCheckBox(int panel) {
     int& b = CHART3D_EDGESCHECKBOX;
-    if (const int r = NewNamedCtrl(panel, b, kCheckBox, "Edges", 552, 433, "EDGESCHECKBOX", RotateCallback);
+    if (const int r =
+            NewNamedCtrl(panel, b, CTRL_CHECK_BOX, "Edges", 552, 433, "EDGESCHECKBOX", RotateCallback);
         r < 0)
         return r;
     const Setting before[] = {{1020, 0}, {620, 1}, {672, 33}, {673, 15}, {674, kTransparent}};
@@ -196,7 +188,7 @@ int BuildEdgesCheckBox(int panel) {
 
 int BuildChartName(int panel) {
     int& t = CHART3D_CHARTNAME;
-    if (const int r = NewNamedCtrl(panel, t, kTextMessage, "", 19, 193, "CHARTNAME", nullptr); r < 0)
+    if (const int r = NewNamedCtrl(panel, t, CTRL_TEXT_MSG, "", 19, 193, "CHARTNAME", nullptr); r < 0)
         return r;
     const Setting before[] = {{1020, 0}, {620, 0},           {680, 0x0000B9}, {682, "Arial Black"},
                               {686, 16}, {690, kTransparent}};

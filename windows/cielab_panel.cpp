@@ -30,24 +30,15 @@ namespace {
 
 constexpr PanelGeometry kDesign{223, 443, 344, 417};
 
-constexpr int kFaceColour = 0xECE9D8;
 constexpr int kWhite = 0xFFFFFF;
-constexpr int kTransparent = 0x1000000;
 // What every floating-point control of the program carries at 734 (integer ones carry 64).
 constexpr int kFloatingPointMark = 0xFFF0;
-
-constexpr int kNumeric = 100;
-constexpr int kSlide = 110;
-constexpr int kColourNumeric = 131;
-constexpr int kString = 151;
-constexpr int kTextMessage = 160;
-constexpr int kGraph = 441;
 
 // The degree sign in UTF-8, the layer's text encoding.
 constexpr const char* kCaption = "Illuminant : D65\nObserver : 10\u00b0 (1964)";
 
 int BuildColourSwatch(int panel) {
-    if (const int r = NewCtrlInto(CIELAB_COLORNUM, panel, kColourNumeric, "", 292, 351); r < 0) return r;
+    if (const int r = NewCtrlInto(CIELAB_COLORNUM, panel, CTRL_COLOR_NUMERIC, "", 292, 351); r < 0) return r;
     const Setting before[] = {{501, "COLORNUM"}, {1020, 0}, {550, kFaceColour}, {620, 0},
                               {672, 9},          {673, 15}, {674, kWhite},      {732, kWhite}};
     const Setting after[] = {{995, 1}, {540, 39}, {533, 43}, {671, 271}, {670, 351}, {649, 1}};
@@ -55,7 +46,7 @@ int BuildColourSwatch(int panel) {
 }
 
 int BuildCodeField(int panel) {
-    if (const int r = NewCtrlInto(CIELAB_NAME, panel, kString, "OCS", 309, 204); r < 0) return r;
+    if (const int r = NewCtrlInto(CIELAB_NAME, panel, CTRL_STRING, "OCS", 309, 204); r < 0) return r;
     const Setting before[] = {
         {501, "NAME"},       {1020, 0}, {550, kFaceColour}, {620, 0},        {640, 0xFF4D00},
         {642, "NIDialog"},   {644, 1},  {647, 1},           {672, 23},       {673, 15},
@@ -65,7 +56,8 @@ int BuildCodeField(int panel) {
 }
 
 int BuildLightnessSlide(int panel) {
-    if (const int r = NewCtrlInto(CIELAB_LSLIDE, panel, kSlide, "Lightness L*", 265, 159); r < 0) return r;
+    if (const int r = NewCtrlInto(CIELAB_LSLIDE, panel, CTRL_NUMERIC_HSLIDE, "Lightness L*", 265, 159); r < 0)
+        return r;
     const Setting before[] = {{501, "LSLIDE"},
                               {1020, 0},
                               {710, 4},
@@ -87,7 +79,7 @@ int BuildLightnessSlide(int panel) {
 }
 
 int BuildGraph(int panel) {
-    if (const int r = NewCtrlInto(CIELAB_GRAPH, panel, kGraph, "", 2, 1); r < 0) return r;
+    if (const int r = NewCtrlInto(CIELAB_GRAPH, panel, CTRL_GRAPH, "", 2, 1); r < 0) return r;
     const int graph = CIELAB_GRAPH;
     // Each y-axis attribute follows the selection (1149) of its axis, even when it is selected
     // already.
@@ -146,7 +138,7 @@ struct ValueField {
 };
 
 int BuildValueField(int panel, const ValueField& f) {
-    if (const int r = NewCtrlInto(*f.global, panel, kNumeric, f.label, f.top, f.left); r < 0) return r;
+    if (const int r = NewCtrlInto(*f.global, panel, CTRL_NUMERIC, f.label, f.top, f.left); r < 0) return r;
     const int field = *f.global;
     const Setting look[] = {{501, f.name},       {1020, 0}, {710, 4},      {550, kFaceColour}, {620, 0},
                             {672, f.labelWidth}, {673, 15}, {674, kWhite}, {690, f.background}};
@@ -181,7 +173,7 @@ int BuildValueFields(int panel) {
 }
 
 int BuildCaption(int panel) {
-    if (const int r = NewCtrlInto(CIELAB_TEXTMSG, panel, kTextMessage, "", 5, 270); r < 0) return r;
+    if (const int r = NewCtrlInto(CIELAB_TEXTMSG, panel, CTRL_TEXT_MSG, "", 5, 270); r < 0) return r;
     const Setting before[] = {{501, "TEXTMSG"},     {1020, 0},     {620, 0},       {680, 0xCCCCFF},
                               {682, "Arial Black"}, {690, kWhite}, {732, kCaption}};
     const Setting after[] = {{540, 32}, {533, 127}, {861, 0}, {700, 32}};

@@ -13,7 +13,6 @@ namespace {
 
 constexpr int kRows = 17;
 constexpr int kColumns = 25;
-constexpr int kTable = 510;
 constexpr int kIntMax = std::numeric_limits<int>::max();
 constexpr int kIntMin = std::numeric_limits<int>::min();
 constexpr int kCellType = 1580;
@@ -219,7 +218,7 @@ int SetCellPicture(int panel, int table, int column, int row, const char* bitmap
 }
 
 int BuildColourTable(int panel, int& bitmap) {
-    if (const int r = NewCtrlInto(PANEL_TABLE, panel, kTable, kTableLabel, 90, 71); r < 0) return r;
+    if (const int r = NewCtrlInto(PANEL_TABLE, panel, CTRL_TABLE, kTableLabel, 90, 71); r < 0) return r;
     const int table = PANEL_TABLE;
     if (const int r = SetCtrlAttributes(panel, table, ControlSettings()); r < 0) return r;
 

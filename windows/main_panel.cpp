@@ -33,15 +33,6 @@ constexpr PanelGeometry kDesign{21, 5, 780, 860};
 constexpr int kButtonTop = 744 + 12;
 constexpr int kRingTop = 746 + 12;
 
-constexpr int kFaceColour = 0xECE9D8;
-constexpr int kTransparent = 0x1000000;
-constexpr int kButtonColour = 0xF0F0FF;
-
-constexpr int kTextMessage = 160;
-constexpr int kCommandButton = 205;
-constexpr int kBinarySwitch = 289;
-constexpr int kRing = 300;
-
 constexpr const char* kMakerText =
     "Kelbrant Farben GmbH\n"
     "Bielefeld, Germany\n"
@@ -52,7 +43,7 @@ int BuildRing(int panel) {
         "Adobe space", "Apple space", "CIE space",           "ColorMatch", "HDTV space",
         "NTSC space",  "Pal/Secam",   "CGI space",           "SMPTE 240M", "SMPTE C",
         "sRGB space",  "Wide Gammut", "No gamma sRGB space", "LDC space"};
-    if (const int r = NewNamedCtrl(panel, PANEL_RGBRING, kRing, "RGB Space Representation", kRingTop, 340,
+    if (const int r = NewNamedCtrl(panel, PANEL_RGBRING, CTRL_RING, "RGB Space Representation", kRingTop, 340,
                                    "RGBRING", ChangeColorSpaceCallback);
         r < 0)
         return r;
@@ -73,7 +64,8 @@ int BuildRing(int panel) {
 // A 23 x 23 button whose label is one glyph of the "Webdings" font.
 int BuildGlyphButton(int panel, int& global, const char* glyph, int left, const char* name,
                      CtrlCallbackPtr callback) {
-    if (const int r = NewNamedCtrl(panel, global, kCommandButton, glyph, kButtonTop, left, name, callback);
+    if (const int r =
+            NewNamedCtrl(panel, global, CTRL_COMMAND_BUTTON, glyph, kButtonTop, left, name, callback);
         r < 0)
         return r;
     const Setting before[] = {{1020, 0}, {620, 1}, {642, "Webdings"}, {646, 14}, {732, 0}};
@@ -84,7 +76,7 @@ int BuildGlyphButton(int panel, int& global, const char* glyph, int left, const 
 }
 
 int BuildCopyButton(int panel) {
-    if (const int r = NewNamedCtrl(panel, PANEL_COPYBUTTON, kCommandButton, "Copy", kButtonTop, 282,
+    if (const int r = NewNamedCtrl(panel, PANEL_COPYBUTTON, CTRL_COMMAND_BUTTON, "Copy", kButtonTop, 282,
                                    "COPYBUTTON", CopyChartCallback);
         r < 0)
         return r;
@@ -109,7 +101,7 @@ struct TextLayout {
 // `struckOut`: the text style switch 687, which only the chroma caption turns on.
 int BuildTextMessage(int panel, int& global, const char* name, CtrlCallbackPtr callback, TextLayout at,
                      bool struckOut = false) {
-    if (const int r = NewNamedCtrl(panel, global, kTextMessage, "", at.top, at.left, name, callback); r < 0)
+    if (const int r = NewNamedCtrl(panel, global, CTRL_TEXT_MSG, "", at.top, at.left, name, callback); r < 0)
         return r;
     const Setting font[] = {{1020, 0}, {620, 0}, {680, at.colour}, {682, at.font}, {686, at.pointSize}};
     if (const int r = SetCtrlAttributes(panel, global, font); r < 0) return r;
@@ -124,7 +116,7 @@ int BuildTextMessage(int panel, int& global, const char* name, CtrlCallbackPtr c
 }
 
 int BuildBinarySwitch(int panel) {
-    if (const int r = NewNamedCtrl(panel, PANEL_BINARYSWITCH, kBinarySwitch, "Background", 724, 23,
+    if (const int r = NewNamedCtrl(panel, PANEL_BINARYSWITCH, CTRL_BINARY_SWITCH, "Background", 724, 23,
                                    "BINARYSWITCH", ChangeBackgroundCallback);
         r < 0)
         return r;
