@@ -11,7 +11,6 @@
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
-#include <optional>
 #include <string>
 #include <system_error>
 
@@ -32,7 +31,8 @@ const char* const kNotRegular = "not a regular file";
 // edited by hand, and reading no more keeps start-up instant whatever stands in the file.
 constexpr std::size_t kReadLimit = 16 * 1024;
 
-// The file is there but could not be read: the user's file, not the defaults, is kept.
+// The file is there but could not be read, or no path to it can be made: the user's file, not
+// the defaults, is kept.
 bool leaveFileAlone = false;
 
 // The settings file's path into a buffer of kMaxPathnameLen; false when it cannot be made.
@@ -48,34 +48,52 @@ void Tell(const char* format, const char* path, const char* reason) {
     MessagePopup(title, message);
 }
 
-// The number behind the line's first "=", read as atoi reads it but held to the int range;
-// false when the line has no "=" or no digits follow it.
+// The number behind the line's first "=", read as atoi reads it (no digits give 0) but held to
+// the int range; false when the line has no "=".
 bool ValueOf(const char* line, int* value) {
     const char* equals = std::strchr(line, '=');
     if (equals == nullptr) return false;
-    char* end = nullptr;
-    const long number = std::strtol(equals + 1, &end, 10);
-    if (end == equals + 1) return false;
+    const long number = std::strtol(equals + 1, nullptr, 10);
     *value = number > INT_MAX ? INT_MAX : number < INT_MIN ? INT_MIN : static_cast<int>(number);
     return true;
 }
 
 // Up to kReadLimit bytes of the file into `text`; the reason when it is not read. Opened
 // without blocking and read only when regular, so a FIFO or a device cannot stop the start.
+// A file longer than the limit ends at its last newline inside it, so that no line the limit
+// cuts is used; a first line longer than the limit is kept up to it, read in its pieces.
 const char* ReadHead(int fd, std::string* text) {
     struct stat status {};
     if (::fstat(fd, &status) != 0) return std::strerror(errno);
     if (!S_ISREG(status.st_mode)) return kNotRegular;
-    text->resize(kReadLimit);
+    text->resize(kReadLimit + 1);
     std::size_t size = 0;
-    while (size < kReadLimit) {
-        const ssize_t n = ::read(fd, text->data() + size, kReadLimit - size);
+    while (size < text->size()) {
+        const ssize_t n = ::read(fd, text->data() + size, text->size() - size);
         if (n == 0) break;
         if (n < 0 && errno != EINTR) return std::strerror(errno);
         if (n > 0) size += static_cast<std::size_t>(n);
     }
+    if (size > kReadLimit) {
+        const std::size_t newline = text->rfind('\n', kReadLimit);
+        size = newline == std::string::npos ? kReadLimit : newline;
+    }
     text->resize(size);
     return nullptr;
+}
+
+// One line as the file has it, applied at once. A page that does not exist is never used.
+void ApplyLine(const char* line) {
+    int value = 0;
+    if (std::strstr(line, "COLORSPACE") != nullptr) {
+        if (!ValueOf(line, &value)) return;
+        // A value that names no ring item or no space is kept all the same, and written back.
+        colorSpace = value;
+        SetCtrlVal(mainPanel, PANEL_RGBRING, colorSpace);
+        SetRgbSpace(colorSpace);
+    } else if (std::strstr(line, "HUEINDEX") != nullptr) {
+        if (ValueOf(line, &value) && value >= 0 && value < nbHues) actualIndex = value;
+    }
 }
 
 // Where the settings really lie: a link (or a chain of them) is followed, so that saving
@@ -91,8 +109,10 @@ fs::path FollowLinks(fs::path path) {
     return path;
 }
 
-// Writes the whole text to `fd`, makes it lasting and closes it; the reason when one fails.
-const char* WriteAndClose(int fd, const std::string& text) {
+// Writes the whole text to `fd` from its start, cuts off what follows it when `cut` (a file
+// written in place, whose old text goes only once the new one stands), makes it lasting and
+// closes it; the reason when one fails.
+const char* WriteAndClose(int fd, const std::string& text, bool cut) {
     bool ok = true;
     for (std::size_t done = 0; ok && done < text.size();) {
         const ssize_t n = ::write(fd, text.data() + done, text.size() - done);
@@ -101,6 +121,7 @@ const char* WriteAndClose(int fd, const std::string& text) {
         else
             ok = n < 0 && errno == EINTR;
     }
+    ok = ok && (!cut || ::ftruncate(fd, static_cast<off_t>(text.size())) == 0);
     ok = ok && ::fsync(fd) == 0;
     const int error = errno;
     if (::close(fd) != 0 && ok) return std::strerror(errno);
@@ -108,28 +129,41 @@ const char* WriteAndClose(int fd, const std::string& text) {
 }
 
 // A complete new file takes the old one's place, with its mode, so a save that fails leaves
-// the old file as it was. The reason when it fails, null when saved.
+// the old file as it was. Only where that gives what writing in place would: a file that this
+// user may not write is left alone, and one with other names, another owner or group, or in
+// a folder that takes no new file, is written in place. The reason when it fails, null when
+// saved.
 const char* Save(const fs::path& target, const std::string& text) {
     struct stat old {};
-    const bool exists = ::lstat(target.c_str(), &old) == 0;
-    if (!exists && errno != ENOENT) return std::strerror(errno);
-    if (exists && !S_ISREG(old.st_mode)) return kNotRegular;
+    int file = -1;
+    if (::lstat(target.c_str(), &old) == 0) {
+        if (!S_ISREG(old.st_mode)) return kNotRegular;
+        file = ::open(target.c_str(), O_WRONLY | O_NONBLOCK | O_CLOEXEC);
+        if (file < 0) return std::strerror(errno);
+    } else if (errno != ENOENT) {
+        return std::strerror(errno);
+    }
     const fs::path folder = target.has_parent_path() ? target.parent_path() : fs::path(".");
     // A short name, so that a file name near the system's limit still leaves room for it.
     std::string temporary = (folder / ".OstrelXXXXXX").string();
-    const int fd = ::mkstemp(temporary.data());
-    if (fd < 0) {
-        if (!exists || (errno != EACCES && errno != EPERM)) return std::strerror(errno);
-        // The folder may not be written but the file may: the file itself is written.
-        const int file = ::open(target.c_str(), O_WRONLY | O_TRUNC | O_NONBLOCK | O_CLOEXEC);
-        return file < 0 ? std::strerror(errno) : WriteAndClose(file, text);
+    int fd = ::mkstemp(temporary.data());
+    if (fd < 0 && file < 0) return std::strerror(errno);
+    struct stat fresh {};
+    if (fd >= 0 && file >= 0 &&
+        (old.st_nlink != 1 || ::fstat(fd, &fresh) != 0 || fresh.st_uid != old.st_uid ||
+         fresh.st_gid != old.st_gid)) {
+        ::close(fd);
+        ::unlink(temporary.c_str());
+        fd = -1;
     }
+    if (fd < 0) return WriteAndClose(file, text, true);
+    if (file >= 0) ::close(file);
     // The temporary file is private; the settings get the old file's mode, or a new file's.
     const mode_t mask = ::umask(0);
     ::umask(mask);
-    const mode_t mode = exists ? old.st_mode & 07777 : 0666 & ~mask;
+    const mode_t mode = file >= 0 ? old.st_mode & 07777 : 0666 & ~mask;
     const bool moded = ::fchmod(fd, mode) == 0;
-    const char* reason = moded ? WriteAndClose(fd, text) : std::strerror(errno);
+    const char* reason = moded ? WriteAndClose(fd, text, false) : std::strerror(errno);
     if (!moded) ::close(fd);
     if (reason == nullptr && std::rename(temporary.c_str(), target.c_str()) != 0)
         reason = std::strerror(errno);
@@ -151,7 +185,19 @@ const char* Save(const fs::path& target, const std::string& text) {
 void ReadIniFile() {
     leaveFileAlone = false;
     char path[kMaxPathnameLen] = "";
-    if (!IniPath(path)) return;
+    if (!IniPath(path)) {
+        // Nothing can be read, nor saved at quit: told once, here.
+        leaveFileAlone = true;
+        char message[512];
+        std::snprintf(message, sizeof message,
+                      "The settings file %s cannot be used: the program's folder is unknown, or the path "
+                      "to the file would be longer than %d characters.\n"
+                      "The program starts on its defaults and will not save this run's colour space "
+                      "and hue page.",
+                      iniFileName, kMaxPathnameLen - 1);
+        MessagePopup(title, message);
+        return;
+    }
     std::string text;
     const char* reason = nullptr;
     if (const int fd = ::open(path, O_RDONLY | O_NONBLOCK | O_CLOEXEC); fd < 0) {
@@ -171,9 +217,7 @@ void ReadIniFile() {
     }
 
     // Lines are read as fgets with a limit of 255 reads them: a line longer than 254
-    // characters comes in pieces, each read as a line of its own. Later lines override
-    // earlier ones; the values are applied once, at the end.
-    std::optional<int> space, index;
+    // characters comes in pieces, each read as a line of its own.
     char line[256] = {};
     for (std::size_t at = 0; at < text.size();) {
         const std::size_t piece = std::min<std::size_t>(254, text.size() - at);
@@ -183,20 +227,7 @@ void ReadIniFile() {
         std::memcpy(line, start, length);
         line[length] = '\0';
         at += newline != nullptr ? length + 1 : length;
-        // A value that names no ring item or no page is ignored, so that the ring, the space
-        // in force and the file agree.
-        int value = 0;
-        if (std::strstr(line, "COLORSPACE") != nullptr) {
-            if (ValueOf(line, &value) && value >= -1 && value < kRgbSpaceCount) space = value;
-        } else if (std::strstr(line, "HUEINDEX") != nullptr) {
-            if (ValueOf(line, &value) && value >= 0 && value < nbHues) index = value;
-        }
-    }
-    if (index) actualIndex = *index;
-    if (space) {
-        colorSpace = *space;
-        SetCtrlVal(mainPanel, PANEL_RGBRING, colorSpace);
-        SetRgbSpace(colorSpace);
+        ApplyLine(line);
     }
 }
 

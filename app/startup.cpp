@@ -91,11 +91,9 @@ int StartUp(char* argv[]) {
     PlaceHueWheel();
 
     actualIndex = nbHues - 1;
+    // Without a COLORSPACE line that names a space, the ring stays on "user defined": the
+    // colour core's start state is in force, which is not quite sRGB.
     ReadIniFile();
-    // Without a COLORSPACE line the ring would name no space while sRGB is in force.
-    int ringValue = 0;
-    GetCtrlVal(mainPanel, PANEL_RGBRING, &ringValue);
-    if (ringValue != colorSpace) SetCtrlVal(mainPanel, PANEL_RGBRING, colorSpace);
     DisplayPanel(mainPanel);
     SetCtrlAttribute(mainPanel, PANEL_TABLE, ATTR_LABEL_TEXT, chartName);
     SetTableCellRangeAttribute(mainPanel, PANEL_TABLE, MakeRect(1, 1, 17, 25), ATTR_TEXT_FONT,

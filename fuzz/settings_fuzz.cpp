@@ -1,7 +1,7 @@
 // libFuzzer target of the settings reader: any file content reads without a fault and without
-// a message, leaves a page index that exists and a ring value that names a ring item, and what
-// it reads is written back and read again unchanged. The platform calls it makes are stood in
-// for here.
+// a message, leaves a page index that exists, a ring on one of its items and a working space
+// that are those of the last space read that has them, and what it reads is written back and
+// read again unchanged. The platform calls it makes are stood in for here.
 
 #include <cstdint>
 #include <cstdio>
@@ -36,8 +36,11 @@ int MakePathname(const char* dir, const char* name, char path[]) {
 int MessagePopup(const char*, const char*) {
     std::abort();
 }
+// The ring holds "user defined" (-1) and the spaces 0..14; it refuses any other value.
 int SetCtrlVal(int, int control, AttrValue value) {
-    if (control == PANEL_RGBRING) ringValue = std::get<int>(value.value);
+    const int wanted = std::get<int>(value.value);
+    if (control != PANEL_RGBRING || wanted < -1 || wanted >= kRgbSpaceCount) return -1;
+    ringValue = wanted;
     return 0;
 }
 int SetBreakOnProtectionErrors(int) {
@@ -62,7 +65,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     ReadIniFile();
     if (actualIndex < 0 || actualIndex >= nbHues) std::abort();
     if (GetActualRgbSpace() < 0 || GetActualRgbSpace() >= kRgbSpaceCount) std::abort();
-    if (ringValue != colorSpace || colorSpace < -1 || colorSpace >= kRgbSpaceCount) std::abort();
+    const bool named = colorSpace >= -1 && colorSpace < kRgbSpaceCount;
+    if (ringValue < -1 || ringValue >= kRgbSpaceCount || (named && ringValue != colorSpace)) std::abort();
+    if (colorSpace >= 0 && named && GetActualRgbSpace() != colorSpace) std::abort();
 
     const int space = colorSpace, index = actualIndex;
     WriteIniFile();

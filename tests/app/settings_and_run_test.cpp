@@ -11,11 +11,14 @@
 #include <functional>
 #include <sstream>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "app/settings_file.h"
 #include "colour/cie_conversions.h"
 #include "colour/rgb_encoding.h"
+#include "colour/rgb_spaces.h"
+#include "platform/utility/utility.h"
 #include "tests/app/shell_fixture.h"
 #include "windows/cielab_panel.h"
 #include "windows/main_panel.h"
@@ -53,19 +56,19 @@ INSTANTIATE_TEST_SUITE_P(
         SettingsCase{"AsWritten", "COLORSPACE = 4\nHUEINDEX = 7\n", 4, 7, 4, 4},
         SettingsCase{"EitherOrderBlanksTextAndCR", "HUEINDEX=7 pages\r\nCOLORSPACE  =   3xyz\r\n", 3, 7, 3,
                      3},
-        SettingsCase{"LowerCaseKeysSkipped", "colorspace = 4\nhueindex = 7\n", 10, 39, 10, 10},
-        SettingsCase{"NoDigitsIgnored",
-                     "COLORSPACE = 4\nHUEINDEX = 7\nCOLORSPACE = sRGB\nHUEINDEX = x\nCOLORSPACE =", 4, 7, 4,
-                     4},
+        SettingsCase{"LowerCaseKeysSkipped", "colorspace = 4\nhueindex = 7\n", 10, 39, -1, 10},
+        SettingsCase{"NoDigitsGiveAdobeAndTheFirstPage",
+                     "COLORSPACE = 4\nHUEINDEX = 7\nCOLORSPACE = sRGB\nHUEINDEX = x\n", 0, 0, 0, 0},
         SettingsCase{"LaterLineWins", "COLORSPACE = 4\nCOLORSPACE = 6\n", 6, 39, 6, 6},
         SettingsCase{"BothKeysCountAsColourSpace", "HUEINDEX = 5 COLORSPACE = 2\n", 5, 39, 5, 5},
-        SettingsCase{"KeyAnywhereValueAfterFirstEquals", "= 12 #HUEINDEX = 3\n[x]\n", 10, 12, 10, 10},
+        SettingsCase{"KeyAnywhereValueAfterFirstEquals", "= 12 #HUEINDEX = 3\n[x]\n", 10, 12, -1, 10},
         SettingsCase{"UserDefinedKeepsTheSpace", "COLORSPACE = -1\n", -1, 39, -1, 10},
-        SettingsCase{"OutOfRangeSpaceIgnored", "COLORSPACE = 3\nCOLORSPACE = 15\nCOLORSPACE = -2\n", 3, 39, 3,
-                     3},
+        SettingsCase{"UserDefinedAfterASpace", "COLORSPACE = 3\nCOLORSPACE = -1\n", -1, 39, -1, 3},
+        SettingsCase{"OutOfRangeSpaceKeptRingAndSpaceStay",
+                     "COLORSPACE = 3\nCOLORSPACE = 15\nCOLORSPACE = -2\n", -2, 39, 3, 3},
         SettingsCase{"PageOutsideIgnored", "HUEINDEX = 40\nHUEINDEX = -1\nHUEINDEX = 99999999999\n", 10, 39,
-                     10, 10},
-        SettingsCase{"NoEqualsReadsNothing", "HUEINDEX 3\nCOLORSPACE\n= 4\n", 10, 39, 10, 10},
+                     -1, 10},
+        SettingsCase{"NoEqualsReadsNothing", "HUEINDEX 3\nCOLORSPACE\n= 4\n", 10, 39, -1, 10},
         SettingsCase{"LongLineReadInPieces",
                      std::string(300, 'x') + "HUEINDEX = 3\n" + std::string(9000, '=') + "\nCOLORSPACE = 2",
                      2, 3, 2, 2},
@@ -76,7 +79,20 @@ INSTANTIATE_TEST_SUITE_P(
                          for (int i = 0; i < 100000; ++i) text += "COLORSPACE = 4\n";
                          return text + "COLORSPACE = 6\n";
                      }(),
-                     4, 39, 4, 4}),
+                     4, 39, 4, 4},
+        // The head ends at its last whole line: "COLORSPACE = 1" and "HUEINDEX = 2" stand before
+        // the limit, their last digit after it.
+        SettingsCase{"ALineCutByTheLimitIsNotUsed",
+                     "COLORSPACE = 4\n" + std::string(16354, 'x') + "\nCOLORSPACE = 12\n", 4, 39, 4, 4},
+        SettingsCase{"APageCutByTheLimitIsNotUsed",
+                     [] {
+                         std::string text = "\n";
+                         for (int i = 0; i < 600; ++i) text += "COLORSPACE = 3\nHUEINDEX = 25\n";
+                         return text;
+                     }(),
+                     3, 25, 3, 3},
+        SettingsCase{"AFirstLineLongerThanTheLimitIsReadUpToIt",
+                     std::string(254 * 62, 'x') + "HUEINDEX = 3" + std::string(2000, 'y'), 10, 3, -1, 10}),
     [](const auto& info) { return info.param.name; });
 
 namespace fs = std::filesystem;
@@ -116,6 +132,11 @@ std::string Describe(const fs::path& path) {
     return out.str();
 }
 
+// Hands a file or folder to user 65534 where the test runs as root.
+void GiveToNobody(const fs::path& path) {
+    ASSERT_TRUE(::geteuid() != 0 || ::chown(path.c_str(), kNobody, kNobody) == 0);
+}
+
 void OldFile(const fs::path& file, int mode) {
     std::ofstream(file) << "COLORSPACE = 4\nHUEINDEX = 7\n";
     fs::permissions(file, fs::perms(mode));
@@ -149,6 +170,9 @@ TEST_P(SettingsFile, NeverLostOrReplacedUnasked) {
     if (IsSkipped()) return;
     const mode_t mask = ::umask(022);
     std::string beforeSave = Describe(ini);
+    // A file saved over keeps its owner and its other names.
+    struct stat kept {};
+    const bool existed = c.saved != nullptr && ::stat((dir / c.saved).c_str(), &kept) == 0;
     const long entries = std::distance(fs::recursive_directory_iterator(dir), {});
     ::alarm(30);  // a start that hangs fails here instead of stopping the suite
     const bool ran = AsOrdinaryUser(c.asUser, [&] {
@@ -183,6 +207,11 @@ TEST_P(SettingsFile, NeverLostOrReplacedUnasked) {
         EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), "COLORSPACE = -1\nHUEINDEX = 5\n");
         EXPECT_EQ(fs::status(dir / c.saved).permissions(), fs::perms(c.mode));
         EXPECT_EQ(fs::is_symlink(ini), ini != dir / c.saved);
+        struct stat now {};
+        ASSERT_EQ(::stat((dir / c.saved).c_str(), &now), 0);
+        if (existed) {
+            EXPECT_EQ(std::pair(now.st_uid, now.st_nlink), std::pair(kept.st_uid, kept.st_nlink));
+        }
     } else {
         EXPECT_EQ(Describe(ini), beforeSave);
     }
@@ -248,6 +277,104 @@ INSTANTIATE_TEST_SUITE_P(
                  },
                  nullptr, false, 407, kNotSaved, ENOSPC, nullptr, 0}),
     [](const auto& info) { return info.param.name; });
+
+// A new file in its place would differ from what writing in place gives: written in place,
+// or left as it is where the user may not write it.
+INSTANTIATE_TEST_SUITE_P(NotReplaced, SettingsFile,
+                         ::testing::Values(FileCase{"AnotherUsersFile",
+                                                    [](const fs::path& d) {
+                                                        OldFile(d / "Ostrel.ini", 0666);
+                                                        GiveToNobody(d);
+                                                    },
+                                                    nullptr, true, 407, kNothing, 0, "Ostrel.ini", 0666},
+                                           FileCase{"HardLinked",
+                                                    [](const fs::path& d) {
+                                                        OldFile(d / "other.ini", 0644);
+                                                        fs::create_hard_link(d / "other.ini",
+                                                                             d / "Ostrel.ini");
+                                                    },
+                                                    nullptr, false, 407, kNothing, 0, "Ostrel.ini", 0644},
+                                           FileCase{"ReadOnlyFileInTheUsersFolder",
+                                                    [](const fs::path& d) {
+                                                        OldFile(d / "Ostrel.ini", 0444);
+                                                        GiveToNobody(d);
+                                                        GiveToNobody(d / "Ostrel.ini");
+                                                    },
+                                                    nullptr, true, 407, kNotSaved, EACCES, nullptr, 0}),
+                         [](const auto& info) { return info.param.name; });
+
+// The colour core as a fresh process has it: the sRGB matrix with a plain 1/2.4 power curve.
+void ColourCoreAtItsStart() {
+    xyzToRgb = spaceMatrices[kRgbSpaceSRGB];
+    rgbToXyz = {0.4124, 0.3576, 0.1805, 0.2127, 0.7152, 0.0722, 0.0193, 0.1192, 0.9505};
+    rgbGamma = 0.41666666f;
+    rgbSlope = 1.0f;
+    rgbThreshold = rgbThresholdOut = rgbOffset = 0.0f;
+    actualRgbSpace = kRgbSpaceSRGB;
+}
+
+struct StartCase {
+    const char* name;
+    const char* file;  // null: none
+    int ring, colorSpace, grey15, grey15InSrgb;
+};
+
+void PrintTo(const StartCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+class RingAtStart : public Shell, public ::testing::WithParamInterface<StartCase> {};
+
+// The ring names the space in force: "user defined" for the colour core's start state, until a
+// line chooses a space; choosing sRGB then changes the swatches. 000 15 00 of the grey page tells.
+TEST_P(RingAtStart, NamesTheSpaceInForce) {
+    const StartCase& c = GetParam();
+    if (c.file != nullptr) WriteSettings(c.file);
+    ColourCoreAtItsStart();
+    Start();
+    const auto grey15 = [] {
+        int colour = 0;
+        GetTableCellAttribute(mainPanel, PANEL_TABLE, MakePoint(6, 6), ATTR_TEXT_BGCOLOR, &colour);
+        return colour;
+    };
+    int ring = 0;
+    GetCtrlVal(mainPanel, PANEL_RGBRING, &ring);
+    EXPECT_EQ(std::tuple(ring, grey15()), std::tuple(c.ring, c.grey15));
+    WriteIniFile();
+    EXPECT_EQ(ReadSettings(), "COLORSPACE = " + std::to_string(c.colorSpace) + "\nHUEINDEX = 39\n");
+    ui_testing::ChooseRingItem(mainPanel, PANEL_RGBRING, 11);  // "sRGB"
+    EXPECT_EQ(std::tuple(colorSpace, grey15()), std::tuple(10, c.grey15InSrgb));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Files, RingAtStart,
+    ::testing::Values(StartCase{"None", nullptr, -1, 10, 0x313131, 0x262625},
+                      StartCase{"NoSpace", "COLORSPACE = 99\n", -1, 99, 0x313131, 0x262625},
+                      StartCase{"Srgb", "COLORSPACE = 10\n", 10, 10, 0x262625, 0x262625}),
+    [](const auto& info) { return info.param.name; });
+
+// A program folder of any length the system takes keeps its settings; one beyond is told once.
+TEST_F(Shell, ALongProgramFolderKeepsItsSettings) {
+    const fs::path deep = dir / std::string(200, 'a') / std::string(200, 'b');
+    fs::create_directories(deep);
+    std::ofstream(deep / "Ostrel.ini") << "COLORSPACE = 4\nHUEINDEX = 7\n";
+    utility_testing::SetProjectDir(deep.string());
+    Start();
+    EXPECT_EQ(colorSpace * 100 + actualIndex, 407);
+    colorSpace = -1, actualIndex = 5;
+    WriteIniFile();
+    std::ifstream in(deep / "Ostrel.ini", std::ios::binary);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), "COLORSPACE = -1\nHUEINDEX = 5\n");
+    EXPECT_TRUE(ui_testing::TakeShownPopups().empty());
+
+    utility_testing::SetProjectDir(std::string(kMaxPathnameLen, 'c'));
+    ReadIniFile();
+    WriteIniFile();
+    const auto popups = ui_testing::TakeShownPopups();
+    ASSERT_EQ(popups.size(), 1u);
+    EXPECT_EQ(popups[0].text.rfind("The settings file Ostrel.ini cannot be used:", 0), 0u);
+    EXPECT_EQ(colorSpace * 100 + actualIndex, -95);
+}
 
 TEST_F(Shell, BuilderFailureStopsWithAMessage) {
     // The first run tells which call builds the start-up's menu bar.

@@ -71,8 +71,6 @@ TEST_F(Shell, StartsOnTheGreyPageWithTheRingFilledAndTheLabelCentred) {
         EXPECT_EQ(label, i == 0 ? "user defined" : GetSpaceList(nullptr)[i - 1]);
         EXPECT_EQ(value, i - 1);
     }
-    GetCtrlVal(mainPanel, PANEL_RGBRING, &value);
-    EXPECT_EQ(value, 10) << "the ring names the space in force";
     GetCtrlAttribute(mainPanel, PANEL_HUE, ATTR_TOP, &top);
     GetCtrlAttribute(mainPanel, PANEL_HUE, ATTR_LEFT, &left);
     EXPECT_EQ(top * 1000 + left, 48033);

@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <QImage>
@@ -194,12 +195,11 @@ TEST_F(ReportTest, PicturesThatCannotBeHadAreLeftOutAndTold) {
     Report(2, Path("whole.doc"));
     const long long snapshot = SnapshotWidth(Path("whole.doc"));
     ui_testing::TakeShownPopups();
-    char programDir[kMaxPathnameLen] = "";
-    ASSERT_EQ(GetProjectDir(programDir), 0);
-    const std::string gaps = Path("gaps");  // no kelbrant.bmp, and a chart3d.bmp that is no picture
+    // No kelbrant.bmp, a chart3d.bmp that is no picture, and a pipe that nobody writes as ostrel.bmp.
+    const std::string gaps = Path("gaps");
     fs::create_directories(gaps);
-    fs::copy_file(fs::path(programDir) / "ostrel.bmp", gaps + "/ostrel.bmp");
     std::ofstream(gaps + "/chart3d.bmp") << "not a picture";
+    ASSERT_EQ(::mkfifo((gaps + "/ostrel.bmp").c_str(), 0644), 0);
     const std::string unwritten = "- the picture of the main window: its file cannot be written: ";
     struct Case {
         int diskKilobytes;  // a small disk holding the report, or 0
@@ -211,7 +211,8 @@ TEST_F(ReportTest, PicturesThatCannotBeHadAreLeftOutAndTold) {
     const Case cases[] = {
         {0, 0, true, 0,
          "- " + gaps + "/kelbrant.bmp: not found\n- " + gaps +
-             "/chart3d.bmp: The picture file cannot be read.\n"},
+             "/chart3d.bmp: The picture file cannot be read.\n- " + gaps +
+             "/ostrel.bmp: not a regular file\n"},
         {512, 0, false, 0, unwritten + std::strerror(ENOSPC) + "\n"},
         {0, 256 * 1024, false, 0, unwritten + std::strerror(EFBIG) + "\n"},
         {0, 0, false, 100, ""},
@@ -232,7 +233,9 @@ TEST_F(ReportTest, PicturesThatCannotBeHadAreLeftOutAndTold) {
         {
             std::optional<FileSizeLimit> limit;
             if (c.sizeLimit > 0) limit.emplace(c.sizeLimit);
+            ::alarm(30);  // a report that hangs fails here
             Report(2, path);
+            ::alarm(0);
         }
         utility_testing::SetProjectDir("");
         const auto shown = ui_testing::TakeShownPopups();
@@ -242,7 +245,7 @@ TEST_F(ReportTest, PicturesThatCannotBeHadAreLeftOutAndTold) {
                       "The report was saved as\n" + path + "\nwithout these pictures:\n" + c.told);
         }
         const pugi::xml_document d = ReadDocx(path).Xml("word/document.xml");
-        EXPECT_EQ(Pictures(Table(d, 0)), c.headerGaps ? 1 : 3) << k;
+        EXPECT_EQ(Pictures(Table(d, 0)), c.headerGaps ? 0 : 3) << k;
         EXPECT_EQ(SnapshotWidth(path), c.told.find("main window") == std::string::npos ? snapshot : 0) << k;
         EXPECT_EQ(std::distance(fs::directory_iterator(folder), {}), c.userPictures + 1) << k;
     }

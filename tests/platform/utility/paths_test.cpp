@@ -48,11 +48,11 @@ TEST(MakePathname, OneBufferAsDirectoryAndResult) {
 }
 
 TEST(MakePathname, APathTooLongIsRefusedAndLeavesNoTruncatedPath) {
-    const std::string dir(250, 'd');
+    const std::string dir(kMaxPathnameLen - 10, 'd');
     char path[kMaxPathnameLen] = "x";
-    EXPECT_EQ(MakePathname(dir.c_str(), "12345678", path), 0);  // 259 characters: fits exactly
-    EXPECT_EQ(std::strlen(path), 259u);
-    EXPECT_LT(MakePathname(dir.c_str(), "123456789", path), 0);  // 260: one too many
+    EXPECT_EQ(MakePathname(dir.c_str(), "12345678", path), 0);  // fits exactly with its terminator
+    EXPECT_EQ(std::strlen(path), kMaxPathnameLen - 1u);
+    EXPECT_LT(MakePathname(dir.c_str(), "123456789", path), 0);  // one too many
     EXPECT_STREQ(path, "");
     EXPECT_LT(MakePathname(nullptr, "a", path), 0);
 }

@@ -1,9 +1,12 @@
 #include "platform/wordrpt/wordrpt.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <sys/syscall.h>
 #include <unistd.h>
 
 #include <QImage>
+#include <cerrno>
 #include <filesystem>
 #include <fstream>
 
@@ -13,6 +16,20 @@
 #include "tests/platform/wordrpt/docx_reader.h"
 
 namespace fs = std::filesystem;
+
+namespace {
+// While set, syncing a folder fails, as it does on some file systems.
+bool folderSyncFails = false;
+}  // namespace
+
+extern "C" int fsync(int fd) {
+    struct stat status {};
+    if (folderSyncFails && fstat(fd, &status) == 0 && S_ISDIR(status.st_mode)) {
+        errno = EIO;
+        return -1;
+    }
+    return static_cast<int>(syscall(SYS_fsync, fd));
+}
 
 namespace {
 
@@ -294,6 +311,13 @@ TEST_F(WordRptTest, SaveReplacesWholeOrNotAtAll) {
     EXPECT_EQ(fs::status(path).permissions() & fs::perms::all,
               fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
 
+    // The rename is the save: a folder that cannot be synced afterwards does not undo it.
+    folderSyncFails = true;
+    WordRpt_AppendLine(doc_, "synced");
+    EXPECT_EQ(WordRpt_DocumentSaveAs(doc_, path.c_str()), 0);
+    folderSyncFails = false;
+    EXPECT_NE(ReadDocx(path).parts["word/document.xml"].find("synced"), std::string::npos);
+
     fs::create_directory(Path("taken.doc"));
     std::ofstream(Path("taken.doc/inside")) << "x";
     EXPECT_EQ(WordRpt_DocumentSaveAs(doc_, Path("taken.doc").c_str()), kWordRptAccessDenied);
@@ -306,7 +330,7 @@ TEST_F(WordRptTest, SaveReplacesWholeOrNotAtAll) {
     EXPECT_EQ(entries, 0) << "no half-written file left behind";
 
     // Only successful saves are shown; an invisible application shows none.
-    EXPECT_EQ(wordrpt_testing::TakeViewerRequests().size(), 2u);
+    EXPECT_EQ(wordrpt_testing::TakeViewerRequests().size(), 3u);
     CAObjHandle quiet = 0;
     CAObjHandle doc = 0;
     ASSERT_EQ(WordRpt_ApplicationNew(0, &quiet), 0);
