@@ -135,7 +135,7 @@ void GiveToNobody(const fs::path& path) {
 }
 
 void OldFile(const fs::path& file, int mode) {
-    std::ofstream(file) << "COLORSPACE = 4\nHUEINDEX = 7\n";
+    std::ofstream(file) << "COLORSPACE = 4  \nHUEINDEX = 7  \n";  // longer than what is saved
     fs::permissions(file, fs::perms(mode));
 }
 
